@@ -1,0 +1,8 @@
+#include "resources/Resources.h"
+
+namespace Resources {
+QString Path(const QString &folderAndName)
+{
+    return QStringLiteral(":/") + folderAndName;
+}
+} // namespace Resources
