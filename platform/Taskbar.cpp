@@ -22,7 +22,7 @@ static xcb_atom_t Atom(xcb_connection_t *c, const char *name)
 {
     const auto cookie = xcb_intern_atom(c, 0, static_cast<uint16_t>(strlen(name)), name);
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(c, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     free(reply);
     return atom;
 }
