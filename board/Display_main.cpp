@@ -125,9 +125,13 @@ void TDisplay_mainForm::createHeader()
     Label1 = MakeLabel(AdvPanel2, u"Label1"_s, u"成都今日"_s, 21, {968, 34});
     AdvGDIPPicture1 = MakePicture(AdvPanel2, u"AdvGDIPPicture1"_s, QRect(1063, 4, 100, 73));
     Label2 = MakeLabel(AdvPanel2, u"Label2"_s, u"4~13℃"_s, 21, {1077, 75});
+    Label2->setFont(Fonts::WithSigns(Label2->font()));
+    Label2->adjustSize();
     Label4 = MakeLabel(AdvPanel2, u"Label4"_s, u"明日"_s, 21, {1179, 33});
     AdvGDIPPicture2 = MakePicture(AdvPanel2, u"AdvGDIPPicture2"_s, QRect(1222, 4, 100, 73));
     Label5 = MakeLabel(AdvPanel2, u"Label5"_s, u"4~13℃"_s, 21, {1243, 76});
+    Label5->setFont(Fonts::WithSigns(Label5->font()));
+    Label5->adjustSize();
 
     // Never visible: its click is the move to the display monitor.
     Button1 = new QWidget(AdvPanel2);

@@ -31,4 +31,10 @@ QFont Pixel(const QString &family, int pixelHeight, bool bold)
     return font;
 }
 
+QFont WithSigns(QFont font)
+{
+    font.setFamilies({u"WenQuanYi Zen Hei"_s, u"DejaVu Sans"_s, font.family()});
+    return font;
+}
+
 } // namespace Fonts

@@ -13,4 +13,8 @@ void InstallSubstitutes();
 // A font of `family` with the given pixel height (the board's "character height").
 QFont Pixel(const QString &family, int pixelHeight, bool bold = false);
 
+// For texts with signs such as ℃: WenQuanYi Micro Hei has a blank glyph for it, which
+// stops any fallback, so faces that draw it come first and the board's own face last.
+QFont WithSigns(QFont font);
+
 } // namespace Fonts

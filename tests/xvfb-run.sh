@@ -21,7 +21,12 @@ trap cleanup EXIT
 if [ "$monitors" -ge 2 ]; then
     xrandr --setmonitor M0 1920/508x1080/286+0+0 screen >/dev/null 2>&1
     for i in $(seq 1 $((monitors - 1))); do
-        xrandr --setmonitor "M$i" "1920/508x1080/286+$((1920 * i))+0" none >/dev/null 2>&1
+        size=1920x1080
+        # A second monitor of another resolution, for the resolution check.
+        [ "$i" = 1 ] && [ -n "${ZORVANE_SECOND_MONITOR:-}" ] && size=$ZORVANE_SECOND_MONITOR
+        w=${size%x*}
+        h=${size#*x}
+        xrandr --setmonitor "M$i" "$w/508x$h/286+$((1920 * i))+0" none >/dev/null 2>&1
     done
 fi
 if command -v trayer >/dev/null && [ "${ZORVANE_NO_TRAY:-}" != 1 ]; then

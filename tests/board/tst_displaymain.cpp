@@ -84,6 +84,7 @@ private slots:
     void fatalChecksEndTheStartup_data();
     void fatalChecksEndTheStartup();
     void withoutParamsTheBoardRunsWithWhatWasDone();
+    void noMonitorsReported();
     void fullCreation_data();
     void fullCreation();
     void bannersAndLogo_data();
@@ -180,6 +181,22 @@ void tst_DisplayMain::withoutParamsTheBoardRunsWithWhatWasDone()
     board.N1->trigger();
     QCOMPARE(m_shown.size(), 1);
     QVERIFY(!QFile::exists(site.file(u"Params.ini"_s)));
+}
+
+// A window system that reports no monitor at all passes the check, and the move to the
+// display monitor then does nothing.
+void tst_DisplayMain::noMonitorsReported()
+{
+    Monitors::SetSourceForTesting([] { return QList<QRect>{}; });
+    Installation site;
+    site.writeDatabase();
+    site.writeParams();
+    TDisplay_mainForm board(site.path());
+    QVERIFY(!board.StartupEnded());
+    QVERIFY(m_shown.isEmpty());
+    const QPoint where = board.pos();
+    board.Button1Click();
+    QCOMPARE(board.pos(), where);
 }
 
 // Tiles are hidden for "1" exactly; every other value shows them.

@@ -9,7 +9,7 @@ mkdir -p "$dest"
 dest=$(cd "$dest" && pwd)
 cp "$build/app/zorvane" "$dest/zorvane"
 QT_QPA_PLATFORM=offscreen "$build/tools/demo/zorvane-demo-pictures" "$dest" 2>/dev/null
-"$build/tools/roomdb/zorvane-roomdb" "$dest/Database.accdb" --samples
+"$build/tools/roomdb/roomdb" "$dest/Database.accdb" --samples
 cat >"$dest/Params.ini" <<INI
 [City]
 Code=101270101

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Starts the board of a demo installation, checks where it stands and that it stays out of
+# the taskbar, then ends it through its tray icon and menu.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+variant=${1:-two}
+install_site
+"$site/zorvane" >"$artefacts/e2e-$variant.log" 2>&1 &
+board=$!
+
+id=$(wait_window "电子显示牌...." 30) || fail "board window never appeared"
+sleep 1.5
+geometry=$(geometry_of "$id")
+echo "board: $geometry"
+case "$geometry" in
+    *"X=1920 Y=0 WIDTH=1920 HEIGHT=1080"*) ;;
+    *) fail "board does not cover monitor 1: $geometry" ;;
+esac
+xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "board is in the taskbar"
+import -window root "$artefacts/e2e-$variant-desktop.png"
+
+# The tray icon is the board's window docked inside the tray host's panel.
+panel=$(xdotool search --class trayer | while read -r w; do
+    xwininfo -id "$w" | grep -q 'Map State: IsViewable' && echo "$w"; done | head -n1)
+[ -n "$panel" ] || fail "no tray host"
+icon=$(xwininfo -tree -id "$panel" | awk '/"zorvane"/ {print $1; exit}')
+[ -n "$icon" ] || fail "no tray icon in the tray"
+eval "$(xdotool getwindowgeometry --shell "$icon")"
+xdotool mousemove $((X + 5)) $((Y + 5)) click 1
+sleep 0.7
+import -window root "$artefacts/e2e-$variant-menu.png"
+# The menu opened on the press: the last item is "退出展示系统".
+xdotool key Up
+sleep 0.2
+xdotool key Return
+for _ in $(seq 20); do
+    kill -0 "$board" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$board" 2>/dev/null; then
+    kill "$board"
+    fail "board still running 2 s after the exit command"
+fi
+wait "$board"
+status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+echo "PASS: board on monitor 1, tray exit with status 0"
