@@ -7,6 +7,19 @@ install_site
 "$site/zorvane" >"$artefacts/e2e-$variant.log" 2>&1 &
 board=$!
 
+# The splash: on screen at once, out of the taskbar from its third stage (after 1 s) on.
+splash=""
+for _ in $(seq 50); do
+    splash=$(xdotool search --onlyvisible --classname zorvane 2>/dev/null | while read -r w; do
+        xdotool getwindowgeometry "$w" | grep -q "Geometry: 752x365" && echo "$w"; done | head -n1)
+    [ -n "$splash" ] && break
+    sleep 0.05
+done
+[ -n "$splash" ] || fail "no splash window"
+sleep 1.6
+xprop -id "$splash" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "splash in the taskbar"
+import -window root "$artefacts/e2e-$variant-splash.png"
+
 id=$(wait_window "电子显示牌...." 30) || fail "board window never appeared"
 sleep 1.5
 geometry=$(geometry_of "$id")

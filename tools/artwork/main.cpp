@@ -72,6 +72,15 @@ QImage Splash()
     p.drawText(QPointF(44, 210), u"房型 · 房价 · 天气 · 图片展示"_s);
     p.setPen(QColor(255, 255, 255, 160));
     p.drawLine(44, 226, 400, 226);
+    // A light strip under the progress bar and the status line, which draw in black.
+    QLinearGradient strip(0, 286, 0, 360);
+    strip.setColorAt(0, QColor(236, 242, 248));
+    strip.setColorAt(1, QColor(210, 222, 236));
+    p.fillRect(QRect(0, 286, 680, 74), strip);
+    p.fillRect(QRect(0, 284, 680, 2), kGold);
+    p.setPen(kNavy);
+    p.setFont(Face(13, false));
+    p.drawText(QPointF(44, 330), u"正在启动，请稍候"_s);
     return img;
 }
 
