@@ -29,7 +29,9 @@ public:
             return out;
         }
         iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        out.resize(qsizetype(length) * 4 + 8);
+        // Neither direction more than doubles the bytes: two UTF-16 units hold at most four
+        // GB18030 bytes, and every GBK byte gives at most one unit.
+        out.resize(qsizetype(length) * 2 + 8);
         char *inPtr = const_cast<char *>(in);
         size_t inLeft = length;
         char *outPtr = out.data();

@@ -83,6 +83,7 @@ IniText IniText::Parse(const QByteArray &bytes)
     }
 
     // A line feed is never part of a GBK character, so raw and decoded lines pair up.
+    ini.m_lines.reserve(size_t(body.count('\n')) + 1);
     bool inSection = false;
     qsizetype rawAt = 0;
     qsizetype textAt = 0;
@@ -104,7 +105,7 @@ IniText IniText::Parse(const QByteArray &bytes)
         Line line = ParseLine(body.sliced(rawAt, contentEnd - rawAt).toByteArray(), ending,
                               lineText, inSection);
         inSection = inSection || line.kind == Kind::Section;
-        ini.m_lines.append(std::move(line));
+        ini.m_lines.push_back(std::move(line));
         rawAt = rawEnd + 1;
         textAt = textEnd + 1;
     }
@@ -153,8 +154,8 @@ void IniText::SetValue(const QString &section, const QString &key, const QString
     const QString stored = Stored(value);
     const qsizetype sectionLine = FindSection(section);
     if (sectionLine < 0) {
-        InsertLine(m_lines.size(), u'[' + section + u']');
-        InsertLine(m_lines.size(), key + u'=' + stored);
+        InsertLine(qsizetype(m_lines.size()), u'[' + section + u']');
+        InsertLine(qsizetype(m_lines.size()), key + u'=' + stored);
         return;
     }
     const qsizetype keyLine = FindKey(sectionLine, key);
@@ -183,7 +184,7 @@ QByteArray IniText::Bytes() const
 
 qsizetype IniText::FindSection(const QString &section) const
 {
-    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+    for (qsizetype i = 0; i < qsizetype(m_lines.size()); ++i) {
         if (m_lines[i].kind == Kind::Section && SameName(m_lines[i].name, section))
             return i;
     }
@@ -205,7 +206,7 @@ qsizetype IniText::FindKey(qsizetype sectionLine, const QString &key) const
 qsizetype IniText::SectionEnd(qsizetype sectionLine) const
 {
     qsizetype end = sectionLine + 1;
-    while (end < m_lines.size() && m_lines[end].kind != Kind::Section)
+    while (end < qsizetype(m_lines.size()) && m_lines[end].kind != Kind::Section)
         ++end;
     return end;
 }
@@ -229,7 +230,7 @@ void IniText::InsertLine(qsizetype at, const QString &text)
     const QByteArray ending = DefaultEnding();
     if (at > 0 && m_lines[at - 1].ending.isEmpty())
         m_lines[at - 1].ending = ending;
-    m_lines.insert(at, ParseLine(Encode(text), ending, text, true));
+    m_lines.insert(m_lines.begin() + at, ParseLine(Encode(text), ending, text, true));
 }
 
 namespace Ini {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <optional>
+#include <vector>
 
 // The text of an INI file under the rules of the Windows private-profile functions, held as
 // the file's own bytes so that a change touches only the line it must. No file access.
@@ -52,7 +52,7 @@ private:
     void InsertLine(qsizetype at, const QString &text);
 
     QByteArray m_bom;
-    QList<Line> m_lines;
+    std::vector<Line> m_lines;
     Encoding m_encoding = Encoding::Utf8;
 };
 
