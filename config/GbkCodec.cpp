@@ -75,8 +75,8 @@ QString FromUtf16(const QByteArray &utf16)
 bool IsFourByteStart(QByteArrayView bytes, qsizetype at)
 {
     const auto b = [&](qsizetype i) { return quint8(bytes[at + i]); };
-    return at + 3 < bytes.size() && b(0) >= 0x81 && b(0) <= 0xFE && b(1) >= 0x30 &&
-           b(1) <= 0x39 && b(2) >= 0x81 && b(2) <= 0xFE && b(3) >= 0x30 && b(3) <= 0x39;
+    return at + 3 < bytes.size() && b(0) >= 0x81 && b(0) <= 0xFE && b(1) >= 0x30 && b(1) <= 0x39 &&
+           b(2) >= 0x81 && b(2) <= 0xFE && b(3) >= 0x30 && b(3) <= 0x39;
 }
 
 } // namespace
@@ -132,10 +132,10 @@ QByteArray Encode(QStringView text)
             break;
         // A character GBK lacks: its GB18030 form; a lone surrogate cannot be written at all.
         const QChar c = text[qsizetype(at / 2)];
-        const size_t units = c.isHighSurrogate() && at + 2 < length &&
-                                     text[qsizetype(at / 2) + 1].isLowSurrogate()
-                                 ? 2
-                                 : 1;
+        const size_t units =
+            c.isHighSurrogate() && at + 2 < length && text[qsizetype(at / 2) + 1].isLowSurrogate()
+                ? 2
+                : 1;
         size_t used = 0;
         const QByteArray wide = ToGb18030().Run(data + at, units * 2, used);
         bytes += used == units * 2 ? wide : QByteArray("?");

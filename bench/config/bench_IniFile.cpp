@@ -52,9 +52,10 @@ void Measure(const char *name, const QString &path, const QByteArray &bytes)
         IniFile(path).WriteString(u"MoveShow"_s, u"Msg"_s, u"提示 %1"_s.arg(i));
     }
     const double writeUs = double(timer.nsecsElapsed()) / 1000.0 / kWrites;
-    std::printf("%-22s %6lld bytes  open + 5 reads: %8.1f us   write (synced save): %8.1f us  (%lld)\n",
-                name, static_cast<long long>(bytes.size()), readUs, writeUs,
-                static_cast<long long>(sink % 10));
+    std::printf(
+        "%-22s %6lld bytes  open + 5 reads: %8.1f us   write (synced save): %8.1f us  (%lld)\n",
+        name, static_cast<long long>(bytes.size()), readUs, writeUs,
+        static_cast<long long>(sink % 10));
 }
 
 } // namespace

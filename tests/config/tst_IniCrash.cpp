@@ -93,8 +93,8 @@ void tst_IniCrash::killedAtRandomInstants()
         (left == m_old ? olds : news)++;
         leftovers += QFile::exists(AtomicFile::TemporaryPath(Path()));
     }
-    qInfo("killed 60 saving processes: %d left the old text, %d the new, %d a temporary file",
-          olds, news, leftovers);
+    qInfo("killed 60 saving processes: %d left the old text, %d the new, %d a temporary file", olds,
+          news, leftovers);
     CheckNextSave();
 }
 

@@ -153,7 +153,8 @@ void tst_StartupParams::readOnlyParamsIni()
         ReadStartupParams(Folder(), params);
         QFAIL("the start-up read succeeded on a read-only file");
     } catch (const BoardError &error) {
-        QCOMPARE(error.text(), u"Unable to write to "_s + Folder() + QDir::separator() + u"Params.ini"_s);
+        QCOMPARE(error.text(),
+                 u"Unable to write to "_s + Folder() + QDir::separator() + u"Params.ini"_s);
     }
     QCOMPARE(params.CityCode, u"101270101"_s);
     QCOMPARE(params.PicAlong, u"0"_s);

@@ -122,9 +122,8 @@ void tst_sysParams::layoutAndTexts()
             w = w->nextInFocusChain();
         order << w->objectName();
     }
-    QCOMPARE(order, (QStringList{u"Edit1"_s, u"AdvGlassButton4"_s, u"AdvGlassButton2"_s,
-                                 u"Edit2"_s, u"Edit3"_s, u"Edit4"_s, u"Edit5"_s,
-                                 u"AdvOfficeCheckBox1"_s}));
+    QCOMPARE(order, (QStringList{u"Edit1"_s, u"AdvGlassButton4"_s, u"AdvGlassButton2"_s, u"Edit2"_s,
+                                 u"Edit3"_s, u"Edit4"_s, u"Edit5"_s, u"AdvOfficeCheckBox1"_s}));
 }
 
 // Without Params.ini the fields keep their first contents and confirming creates no file.
@@ -229,7 +228,8 @@ void tst_sysParams::failedWriteKeepsDialogOpen()
 
     QCOMPARE(m_shown.size(), 1);
     QCOMPARE(m_shown[0].caption, Messages::ProgramTitle());
-    QCOMPARE(m_shown[0].text, u"Unable to write to "_s + Folder() + QDir::separator() + u"Params.ini"_s);
+    QCOMPARE(m_shown[0].text,
+             u"Unable to write to "_s + Folder() + QDir::separator() + u"Params.ini"_s);
     QCOMPARE(m_shown[0].icon, Messages::Icon::Error);
     QVERIFY(form->isVisible());
     QCOMPARE(ReadBytes(Path()), kFile);
@@ -238,8 +238,9 @@ void tst_sysParams::failedWriteKeepsDialogOpen()
 // Every activation puts the dialog's corner on the first monitor's corner.
 void tst_sysParams::activationMovesToFirstMonitor()
 {
-    Monitors::SetSourceForTesting(
-        [] { return QList<QRect>{{1920, 0, 1920, 1080}, {0, 0, 1920, 1080}}; });
+    Monitors::SetSourceForTesting([] {
+        return QList<QRect>{{1920, 0, 1920, 1080}, {0, 0, 1920, 1080}};
+    });
     auto form = Open();
     for (const QPoint elsewhere : {QPoint(300, 200), QPoint(10, 700)}) {
         form->move(elsewhere);
