@@ -33,8 +33,7 @@ bool CookieJar::DomainMatches(const Cookie &cookie, const QByteArray &host)
 void CookieJar::Store(const Cookie &cookie, qint64 nowSeconds)
 {
     const auto same = [&cookie](const Cookie &held) {
-        return held.domain == cookie.domain && held.path == cookie.path &&
-               held.name == cookie.name;
+        return held.domain == cookie.domain && held.path == cookie.path && held.name == cookie.name;
     };
     const bool expired = cookie.expires != 0 && cookie.expires <= nowSeconds;
     const auto held = std::find_if(m_cookies.begin(), m_cookies.end(), same);

@@ -4,6 +4,7 @@
 #include <curl/curl.h>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -113,6 +114,72 @@ FetchOutcome Failure(const QString &text)
     return outcome;
 }
 
+// The URL libcurl connects to ("http://host/"; the target goes on the request line as it
+// is) and the host name the cookies belong to, or nothing when `host` names no host.
+std::optional<QString> SetServiceUrl(CURLU *url, const QString &host)
+{
+    for (const char16_t c : {u'/', u'@', u'?', u'#'}) {
+        if (host.contains(QChar(c)))
+            return std::nullopt;
+    }
+    const QByteArray base = "http://" + host.toUtf8() + '/';
+    char *name = nullptr;
+    if (curl_url_set(url, CURLUPART_URL, base.constData(), 0) != CURLUE_OK ||
+        curl_url_get(url, CURLUPART_HOST, &name, 0) != CURLUE_OK)
+        return std::nullopt;
+    const QString hostName = QString::fromUtf8(name);
+    curl_free(name);
+    return hostName;
+}
+
+void Configure(CURL *c, CURLU *url, const QByteArray &target, curl_slist *headers,
+               const Limits &limits, Transfer &transfer, char *errorText)
+{
+    curl_easy_setopt(c, CURLOPT_CURLU, url);
+    curl_easy_setopt(c, CURLOPT_REQUEST_TARGET, target.constData());
+    curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
+    curl_easy_setopt(c, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
+    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(c, CURLOPT_PROXY, "");      // the environment's proxy settings are not ours
+    curl_easy_setopt(c, CURLOPT_COOKIEFILE, ""); // parse what answers set; the jar sends
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, long(limits.connect.count()));
+    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, long(limits.total.count()));
+    curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limits.maxBody));
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &OnBody);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, &OnHeader);
+    curl_easy_setopt(c, CURLOPT_HEADERDATA, &transfer);
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
+}
+
+FetchOutcome Conclude(CURL *c, CURLcode result, Transfer &transfer, const Limits &limits,
+                      const char *errorText)
+{
+    FetchOutcome outcome;
+    outcome.heldBytes = transfer.body.size();
+    if (transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
+        outcome.error = u"天气服务请求失败：回答超过 %1 KiB。"_s.arg(limits.maxBody / 1024);
+        return outcome;
+    }
+    if (result != CURLE_OK) {
+        const char *why = errorText[0] ? errorText : curl_easy_strerror(result);
+        outcome.error = u"天气服务请求失败："_s + QString::fromUtf8(why);
+        return outcome;
+    }
+    long status = 0;
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+    if (status < 200 || status > 299) {
+        outcome.error = transfer.statusLine.isEmpty() ? u"HTTP %1"_s.arg(status)
+                                                      : QString::fromUtf8(transfer.statusLine);
+        return outcome;
+    }
+    outcome.ok = true;
+    outcome.body = std::move(transfer.body);
+    return outcome;
+}
+
 } // namespace
 
 WeatherClient::WeatherClient(Limits limits) : m_limits(limits)
@@ -127,77 +194,33 @@ FetchOutcome WeatherClient::Get(const QString &host, const QString &target)
     if (!FitsRequestLine(targetBytes))
         return Failure(u"天气服务请求失败：城市代码里有空格或控制字符。"_s);
     CurlUrl url(curl_url(), &curl_url_cleanup);
-    char *hostPart = nullptr;
-    const QByteArray base = "http://" + host.toUtf8() + '/';
-    if (!host.contains(u'/') && !host.contains(u'@') && !host.contains(u'?') &&
-        !host.contains(u'#') && curl_url_set(url.get(), CURLUPART_URL, base.constData(), 0) == CURLUE_OK)
-        curl_url_get(url.get(), CURLUPART_HOST, &hostPart, 0);
-    if (!hostPart)
-        return Failure(u"天气服务请求失败：Params.ini 里 [Weather] Host 的值 \"%1\" 不是主机名。"_s.arg(host));
-    const QString hostName = QString::fromUtf8(hostPart);
-    curl_free(hostPart);
+    const std::optional<QString> hostName = SetServiceUrl(url.get(), host);
+    if (!hostName)
+        return Failure(
+            u"天气服务请求失败：Params.ini 里 [Weather] Host 的值“%1”不是主机名。"_s.arg(host));
 
     const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const qsizetype query = targetBytes.indexOf('?');
+    const QByteArray path = query < 0 ? targetBytes : targetBytes.left(query);
     QByteArray cookie;
     {
         std::lock_guard lock(m_cookieMutex);
-        const qsizetype query = targetBytes.indexOf('?');
-        const QByteArray path = query < 0 ? targetBytes : targetBytes.left(query);
-        cookie = m_cookies.HeaderValue(hostName, path, now);
+        cookie = m_cookies.HeaderValue(*hostName, path, now);
     }
     const CurlList headers = RequestHeaders(cookie);
     CurlHandle curl(curl_easy_init(), &curl_easy_cleanup);
     Transfer transfer;
     transfer.maxBody = m_limits.maxBody;
     char errorText[CURL_ERROR_SIZE] = {};
-    CURL *c = curl.get();
-    curl_easy_setopt(c, CURLOPT_CURLU, url.get());
-    curl_easy_setopt(c, CURLOPT_REQUEST_TARGET, targetBytes.constData());
-    curl_easy_setopt(c, CURLOPT_HTTPGET, 1L);
-    curl_easy_setopt(c, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_1));
-    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(c, CURLOPT_PROXY, ""); // the environment's proxy settings are not ours
-    curl_easy_setopt(c, CURLOPT_COOKIEFILE, ""); // parse what answers set; the jar sends
-    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, long(m_limits.connect.count()));
-    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, long(m_limits.total.count()));
-    curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(m_limits.maxBody));
-    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &OnBody);
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(c, CURLOPT_HEADERFUNCTION, &OnHeader);
-    curl_easy_setopt(c, CURLOPT_HEADERDATA, &transfer);
-    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
-    const CURLcode result = curl_easy_perform(c);
-
+    Configure(curl.get(), url.get(), targetBytes, headers.get(), m_limits, transfer, errorText);
+    const CURLcode result = curl_easy_perform(curl.get());
     {
         std::lock_guard lock(m_cookieMutex);
-        m_cookies.TakeAnswer(hostName, CookieLines(c), transfer.namesSet, now);
+        m_cookies.TakeAnswer(*hostName, CookieLines(curl.get()), transfer.namesSet, now);
         for (const QByteArray &value : std::as_const(transfer.cookie2))
-            m_cookies.TakeCookie2(hostName, value, now);
+            m_cookies.TakeCookie2(*hostName, value, now);
     }
-
-    FetchOutcome outcome;
-    outcome.heldBytes = transfer.body.size();
-    if (transfer.tooLarge || result == CURLE_FILESIZE_EXCEEDED) {
-        outcome.error = u"天气服务请求失败：回答超过 %1 KiB。"_s.arg(m_limits.maxBody / 1024);
-        return outcome;
-    }
-    if (result != CURLE_OK) {
-        const QString why = QString::fromUtf8(errorText[0] ? errorText : curl_easy_strerror(result));
-        outcome.error = u"天气服务请求失败："_s + why;
-        return outcome;
-    }
-    long status = 0;
-    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
-    if (status < 200 || status > 299) {
-        outcome.error = transfer.statusLine.isEmpty() ? u"HTTP %1"_s.arg(status)
-                                                      : QString::fromUtf8(transfer.statusLine);
-        return outcome;
-    }
-    outcome.ok = true;
-    outcome.body = std::move(transfer.body);
-    return outcome;
+    return Conclude(curl.get(), result, transfer, m_limits, errorText);
 }
 
 } // namespace Weather

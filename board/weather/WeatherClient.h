@@ -29,7 +29,7 @@ struct FetchOutcome
 {
     bool ok = false;
     QByteArray body;
-    QString error;       // the failure's text; for a status other than 2xx its status line
+    QString error;           // the failure's text; for a status other than 2xx its status line
     qsizetype heldBytes = 0; // the most body bytes held at any time
 };
 

@@ -10,9 +10,9 @@ namespace WeatherIcons {
 
 QString Name(int index)
 {
-    static const std::array<QString, Count> names{
-        u"晴.png"_s,   u"多云晴.png"_s, u"晴雨.png"_s,   u"阴雨.png"_s, u"大雨.png"_s,
-        u"雨加雪.png"_s, u"雪.png"_s,   u"雷阵雨.png"_s, u"霾.png"_s};
+    static const std::array<QString, Count> names{u"晴.png"_s,   u"多云晴.png"_s, u"晴雨.png"_s,
+                                                  u"阴雨.png"_s, u"大雨.png"_s,   u"雨加雪.png"_s,
+                                                  u"雪.png"_s,   u"雷阵雨.png"_s, u"霾.png"_s};
     if (index < 0 || index >= Count)
         return {};
     return names[size_t(index)];

@@ -18,7 +18,8 @@ QString WeatherRequestPath(const QString &cityCode)
 
 QString DecodeWeatherBody(const QByteArray &body)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless: a body that ends inside a sequence is an error, not a pending character.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(body);
     if (decoder.hasError())
         return {};
@@ -100,8 +101,8 @@ std::optional<int> WeatherIconIndex(const QString &condition)
         int index;
     };
     // Every test that hits overwrites the result, so the later rows outrank the earlier.
-    static constexpr std::array<Test, 6> tests{{
-        {u'晴', 0}, {u'雨', 3}, {u'阴', 4}, {u'雪', 5}, {u'云', 1}, {u'霾', 8}}};
+    static constexpr std::array<Test, 6> tests{
+        {{u'晴', 0}, {u'雨', 3}, {u'阴', 4}, {u'雪', 5}, {u'云', 1}, {u'霾', 8}}};
     std::optional<int> index;
     for (const Test &test : tests) {
         if (condition.contains(QChar(test.character)))

@@ -12,35 +12,49 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// The header's labels size themselves to their text, so that a longer city name or a
+// negative temperature is never cut off.
+void SetText(QLabel *label, const std::optional<QString> &text)
+{
+    if (!text)
+        return;
+    label->setText(*text);
+    label->adjustSize();
+}
+
+void SetIcon(PictureBox *picture, std::optional<int> index)
+{
+    if (index)
+        picture->setPicture(WeatherIcons::Picture(*index));
+}
+
+} // namespace
+
 void ShowInitialWeather(const WeatherPanel &panel)
 {
-    panel.Label1->setText(u"成都今日"_s);
-    panel.Label2->setText(u"4~13℃"_s);
-    panel.AdvGDIPPicture1->setPicture(WeatherIcons::Picture(0));
-    panel.Label4->setText(u"明日"_s);
-    panel.Label5->setText(u"4~13℃"_s);
-    panel.AdvGDIPPicture2->setPicture(WeatherIcons::Picture(1));
+    SetText(panel.Label1, u"成都今日"_s);
+    SetText(panel.Label2, u"4~13℃"_s);
+    SetIcon(panel.AdvGDIPPicture1, 0);
+    SetText(panel.Label4, u"明日"_s);
+    SetText(panel.Label5, u"4~13℃"_s);
+    SetIcon(panel.AdvGDIPPicture2, 1);
 }
 
 void ApplyHeaderUpdate(const WeatherPanel &panel, const Weather::HeaderUpdate &update)
 {
-    if (update.label1)
-        panel.Label1->setText(*update.label1);
-    if (update.label2)
-        panel.Label2->setText(*update.label2);
-    if (update.icon1)
-        panel.AdvGDIPPicture1->setPicture(WeatherIcons::Picture(*update.icon1));
-    if (update.label4)
-        panel.Label4->setText(*update.label4);
-    if (update.label5)
-        panel.Label5->setText(*update.label5);
-    if (update.icon2)
-        panel.AdvGDIPPicture2->setPicture(WeatherIcons::Picture(*update.icon2));
+    SetText(panel.Label1, update.label1);
+    SetText(panel.Label2, update.label2);
+    SetIcon(panel.AdvGDIPPicture1, update.icon1);
+    SetText(panel.Label4, update.label4);
+    SetText(panel.Label5, update.label5);
+    SetIcon(panel.AdvGDIPPicture2, update.icon2);
 }
 
 WeatherUpdater::WeatherUpdater(const WeatherPanel &panel, QObject *parent, Weather::Limits limits)
-    : QObject(parent), m_panel(panel),
-      m_client(std::make_shared<Weather::WeatherClient>(limits)), m_connected(&Weather::CheckInternet)
+    : QObject(parent), m_panel(panel), m_client(std::make_shared<Weather::WeatherClient>(limits)),
+      m_connected(&Weather::CheckInternet)
 {
 }
 

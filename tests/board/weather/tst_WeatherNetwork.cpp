@@ -44,20 +44,20 @@ void tst_WeatherNetwork::sentOnlyWhereTheyApply_data()
                                << true;
     QTest::newRow("host case") << Line("weather.example.cn", "/", 0, "a", "1")
                                << u"Weather.Example.CN"_s << target << true;
-    QTest::newRow("other host") << Line("weather.example.cn", "/", 0, "a", "1")
-                                << u"example.cn"_s << target << false;
-    QTest::newRow("host-only, subdomain") << Line("example.cn", "/", 0, "a", "1") << Host
-                                          << target << false;
+    QTest::newRow("other host") << Line("weather.example.cn", "/", 0, "a", "1") << u"example.cn"_s
+                                << target << false;
+    QTest::newRow("host-only, subdomain")
+        << Line("example.cn", "/", 0, "a", "1") << Host << target << false;
     QTest::newRow("domain cookie, subdomain")
         << Line(".example.cn", "/", 0, "a", "1", true) << Host << target << true;
-    QTest::newRow("path below") << Line("weather.example.cn", "/weatherinfo", 0, "a", "1")
-                                << Host << target << true;
-    QTest::newRow("path prefix only") << Line("weather.example.cn", "/weather", 0, "a", "1")
-                                      << Host << target << false;
-    QTest::newRow("expired") << Line("weather.example.cn", "/", Now - 1, "a", "1") << Host
-                             << target << false;
-    QTest::newRow("not yet expired") << Line("weather.example.cn", "/", Now + 60, "a", "1")
-                                     << Host << target << true;
+    QTest::newRow("path below") << Line("weather.example.cn", "/weatherinfo", 0, "a", "1") << Host
+                                << target << true;
+    QTest::newRow("path prefix only")
+        << Line("weather.example.cn", "/weather", 0, "a", "1") << Host << target << false;
+    QTest::newRow("expired") << Line("weather.example.cn", "/", Now - 1, "a", "1") << Host << target
+                             << false;
+    QTest::newRow("not yet expired")
+        << Line("weather.example.cn", "/", Now + 60, "a", "1") << Host << target << true;
 }
 
 void tst_WeatherNetwork::sentOnlyWhereTheyApply()
@@ -74,8 +74,9 @@ void tst_WeatherNetwork::sentOnlyWhereTheyApply()
 void tst_WeatherNetwork::laterAnswersReplaceAndExpire()
 {
     CookieJar jar;
-    jar.TakeAnswer(Host, {Line("weather.example.cn", "/", 0, "sid", "1"),
-                          Line("weather.example.cn", "/", 0, "lang", "zh")},
+    jar.TakeAnswer(Host,
+                   {Line("weather.example.cn", "/", 0, "sid", "1"),
+                    Line("weather.example.cn", "/", 0, "lang", "zh")},
                    {"sid", "lang"}, Now);
     jar.TakeAnswer(Host, {Line("weather.example.cn", "/", 0, "sid", "2")}, {"sid"}, Now);
     QCOMPARE(jar.HeaderValue(Host, "/", Now), QByteArray("sid=2; lang=zh"));

@@ -19,9 +19,8 @@ QStringList Texts(const WeatherReport &report)
 }
 
 // The example document of the weather service, in the object form.
-const QString Example =
-    uR"({"weatherinfo":{"city":"成都","temp1":"4~13℃","weather1":"多云转小雨",)"
-    uR"("temp2":"5~12℃","weather2":"阴"}})"_s;
+const QString Example = uR"({"weatherinfo":{"city":"成都","temp1":"4~13℃","weather1":"多云转小雨",)"
+                        uR"("temp2":"5~12℃","weather2":"阴"}})"_s;
 
 } // namespace
 
@@ -69,11 +68,11 @@ void tst_WeatherOps::iconIndex_data()
     QTest::addColumn<QString>("condition");
     QTest::addColumn<int>("index"); // -1: none
     const QList<std::pair<QString, int>> table{
-        {u"晴"_s, 0},       {u"多云"_s, 1},     {u"晴转多云"_s, 1},  {u"多云转晴"_s, 1},
-        {u"阴"_s, 4},       {u"阴转小雨"_s, 4}, {u"小雨"_s, 3},      {u"雷阵雨"_s, 3},
-        {u"小雨转晴"_s, 3}, {u"小雪"_s, 5},     {u"雨夹雪"_s, 5},    {u"阴转雨夹雪"_s, 5},
-        {u"多云转小雨"_s, 1}, {u"霾"_s, 8},     {u"多云转霾"_s, 8},  {u"雾"_s, -1},
-        {u"扬沙"_s, -1},    {QString(), -1}};
+        {u"晴"_s, 0},         {u"多云"_s, 1},     {u"晴转多云"_s, 1}, {u"多云转晴"_s, 1},
+        {u"阴"_s, 4},         {u"阴转小雨"_s, 4}, {u"小雨"_s, 3},     {u"雷阵雨"_s, 3},
+        {u"小雨转晴"_s, 3},   {u"小雪"_s, 5},     {u"雨夹雪"_s, 5},   {u"阴转雨夹雪"_s, 5},
+        {u"多云转小雨"_s, 1}, {u"霾"_s, 8},       {u"多云转霾"_s, 8}, {u"雾"_s, -1},
+        {u"扬沙"_s, -1},      {QString(), -1}};
     for (const auto &[condition, index] : table)
         QTest::newRow(condition.isEmpty() ? "empty text" : qPrintable(condition))
             << condition << index;
@@ -180,12 +179,12 @@ void tst_WeatherOps::planStopsAtMissingValue_data()
         << QString();
     QTest::newRow("no city") << uR"("temp1":"1")"_s
                              << QStringList{none, none, none, none, none, none} << u"city"_s;
-    QTest::newRow("no weather1")
-        << uR"("city":"","temp1":"1","temp2":"2","weather2":"晴")"_s
-        << QStringList{u"今日"_s, u"1"_s, none, none, none, none} << u"weather1"_s;
-    QTest::newRow("no temp2")
-        << uR"("city":"成都","temp1":"1","weather1":"晴","weather2":"晴")"_s
-        << QStringList{u"成都今日"_s, u"1"_s, u"0"_s, u"明日"_s, none, none} << u"temp2"_s;
+    QTest::newRow("no weather1") << uR"("city":"","temp1":"1","temp2":"2","weather2":"晴")"_s
+                                 << QStringList{u"今日"_s, u"1"_s, none, none, none, none}
+                                 << u"weather1"_s;
+    QTest::newRow("no temp2") << uR"("city":"成都","temp1":"1","weather1":"晴","weather2":"晴")"_s
+                              << QStringList{u"成都今日"_s, u"1"_s, u"0"_s, u"明日"_s, none, none}
+                              << u"temp2"_s;
     QTest::newRow("fog and empty condition keep the icons")
         << uR"("city":"成都","temp1":"1","weather1":"雾","temp2":"2","weather2":"")"_s
         << QStringList{u"成都今日"_s, u"1"_s, none, u"明日"_s, u"2"_s, none} << QString();

@@ -3,7 +3,11 @@
 #include "board/weather/WeatherIcons.h"
 #include "board/weather/WeatherUpdater.h"
 #include "controls/PictureBox.h"
+#include "platform/Fonts.h"
 #include "platform/Messages.h"
+#include "tools/weather-stub/StubAnswers.h"
+
+#include <QDir>
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -35,7 +39,7 @@ struct Header
     QWidget window;
     WeatherPanel panel{new QLabel(u"old1"_s, &window), new QLabel(u"old2"_s, &window),
                        new QLabel(u"old4"_s, &window), new QLabel(u"old5"_s, &window),
-                       new PictureBox(&window),          new PictureBox(&window)};
+                       new PictureBox(&window),        new PictureBox(&window)};
     QImage marker1 = Marker(Qt::red);
     QImage marker2 = Marker(Qt::green);
 
@@ -87,10 +91,14 @@ private slots:
     void largeBodyFailsWithMemoryBounded();
     void noConnection();
     void noSecondRefreshWhileOneRuns();
+    void stubModes_data();
+    void stubModes();
+    void headerFromStub();
 
 private:
     // Runs one update against the server and returns whether it completed.
-    bool Update(WeatherUpdater &updater, const QString &host, const QString &cityCode = u"101270101"_s);
+    bool Update(WeatherUpdater &updater, const QString &host,
+                const QString &cityCode = u"101270101"_s);
 
     QList<Messages::Shown> m_boxes;
 };
@@ -136,8 +144,8 @@ void tst_WeatherUpdater::answers_data()
         << uR"({"weatherinfo":"{\"city\":\"成都\",\"temp1\":\"4~13℃\",\"weather1\":)"
            uR"(\"多云转小雨\",\"temp2\":\"5~12℃\",\"weather2\":\"阴\"}"})"_s.toUtf8()
         << true << example << QString();
-    QTest::newRow("empty weatherinfo") << QByteArray(R"({"weatherinfo":""})") << true
-                                       << untouched << QString();
+    QTest::newRow("empty weatherinfo")
+        << QByteArray(R"({"weatherinfo":""})") << true << untouched << QString();
     QTest::newRow("number value")
         << uR"({"weatherinfo":{"city":"成都","temp1":13,"weather1":"晴","temp2":"5",)"
            uR"("weather2":"雪"}})"_s.toUtf8()
@@ -190,12 +198,13 @@ void tst_WeatherUpdater::requestLineAndHeaders_data()
 {
     QTest::addColumn<QString>("cityCode");
     QTest::addColumn<QByteArray>("target");
-    QTest::newRow("default city") << u"101270101"_s
-                                  << QByteArray("/weatherinfo/GetMoreWeather?cityCode=101270101&weatherType=0");
+    QTest::newRow("default city")
+        << u"101270101"_s
+        << QByteArray("/weatherinfo/GetMoreWeather?cityCode=101270101&weatherType=0");
     QTest::newRow("empty city code")
         << QString() << QByteArray("/weatherinfo/GetMoreWeather?cityCode=&weatherType=0");
-    QTest::newRow("sent as it is") << u"%41#b"_s
-                                   << QByteArray("/weatherinfo/GetMoreWeather?cityCode=%41#b&weatherType=0");
+    QTest::newRow("sent as it is")
+        << u"%41#b"_s << QByteArray("/weatherinfo/GetMoreWeather?cityCode=%41#b&weatherType=0");
 }
 
 void tst_WeatherUpdater::requestLineAndHeaders()
@@ -208,8 +217,11 @@ void tst_WeatherUpdater::requestLineAndHeaders()
     WeatherUpdater updater(h.panel);
     QVERIFY(Update(updater, server.host(), cityCode));
     QCOMPARE(server.requests().size(), 1);
-    const QByteArray expected = "GET " + target + " HTTP/1.1\r\n"
-                                "Host: 127.0.0.1:" + QByteArray::number(server.port()) + "\r\n"
+    const QByteArray expected = "GET " + target +
+                                " HTTP/1.1\r\n"
+                                "Host: 127.0.0.1:" +
+                                QByteArray::number(server.port()) +
+                                "\r\n"
                                 "Content-Type: text/html\r\n"
                                 "Accept: text/html, */*\r\n"
                                 "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
@@ -221,7 +233,8 @@ void tst_WeatherUpdater::requestLineAndHeaders()
 void tst_WeatherUpdater::cookiesComeBack()
 {
     TestHttpServer server;
-    server.answerWith(Ok(ExampleBody, {"Set-Cookie: sid=a1b2; Path=/", "Set-cookie2: v=7; Version=1"}));
+    server.answerWith(
+        Ok(ExampleBody, {"Set-Cookie: sid=a1b2; Path=/", "Set-cookie2: v=7; Version=1"}));
     Header h;
     WeatherUpdater updater(h.panel);
     QVERIFY(Update(updater, server.host()));
@@ -230,9 +243,10 @@ void tst_WeatherUpdater::cookiesComeBack()
     QVERIFY(Update(updater, u"localhost:%1"_s.arg(server.port())));
     QCOMPARE(server.requests().size(), 3);
     QVERIFY(!server.requests()[0].contains("Cookie"));
-    QVERIFY2(server.requests()[1].endsWith(
-                 "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\nCookie: sid=a1b2; v=7\r\n\r\n"),
-             server.requests()[1].constData());
+    QVERIFY2(
+        server.requests()[1].endsWith(
+            "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\nCookie: sid=a1b2; v=7\r\n\r\n"),
+        server.requests()[1].constData());
     QVERIFY(!server.requests()[2].contains("Cookie"));
 }
 
@@ -376,8 +390,99 @@ void tst_WeatherUpdater::noSecondRefreshWhileOneRuns()
     QCOMPARE(finished.size(), 1);
     QCOMPARE(server.requests().size(), 1);
     QVERIFY(!updater.IsRunning());
+    server.answerWith(Ok(ExampleBody));
     QVERIFY(updater.Start(server.host(), u"1"_s));
     QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.last().first().toBool(), true);
+}
+
+// The demo's stub and the board agree: each of its modes gives the outcome it stands for.
+void tst_WeatherUpdater::stubModes_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("cityCode");
+    QTest::addColumn<bool>("completed");
+    QTest::addColumn<QString>("label1");
+    const QList<std::tuple<const char *, const char *, bool, QString>> rows{
+        {"ok", "101270101", true, u"成都今日"_s},
+        {"ok", "101010100", true, u"北京今日"_s},
+        {"ok", "", true, u"成都今日"_s},
+        {"string", "101020100", true, u"上海今日"_s},
+        {"empty", "101270101", true, u"old1"_s},
+        {"partial", "101270101", false, u"成都今日"_s},
+        {"garbage", "101270101", false, u"old1"_s},
+        {"not-utf8", "101270101", false, u"old1"_s},
+        {"big", "101270101", false, u"old1"_s},
+        {"500", "101270101", false, u"old1"_s},
+        {"redirect", "101270101", false, u"old1"_s}};
+    for (const auto &[mode, city, completed, label1] : rows)
+        QTest::addRow("%s %s", mode, city)
+            << QString::fromLatin1(mode) << QString::fromLatin1(city) << completed << label1;
+}
+
+void tst_WeatherUpdater::stubModes()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, cityCode);
+    QFETCH(bool, completed);
+    QFETCH(QString, label1);
+    StubAnswers::Mode stubMode{};
+    QVERIFY(StubAnswers::ParseMode(mode, stubMode));
+    TestHttpServer server;
+    server.setResponder([stubMode](QTcpSocket *socket, const QByteArray &request) {
+        const QByteArray target = request.left(request.indexOf("\r\n")).split(' ').value(1);
+        socket->write(StubAnswers::Response(stubMode, target, {}));
+        socket->disconnectFromHost();
+    });
+    Header h;
+    WeatherUpdater updater(h.panel);
+    QCOMPARE(Update(updater, server.host(), cityCode), completed);
+    QCOMPARE(h.panel.Label1->text(), label1);
+}
+
+// The weather end of the header at its design places, filled from the stub's document.
+// Saved to $ZORVANE_SCREENSHOTS/weather-header.png when that folder is given.
+void tst_WeatherUpdater::headerFromStub()
+{
+    Fonts::InstallSubstitutes();
+    TestHttpServer server;
+    server.setResponder([](QTcpSocket *socket, const QByteArray &request) {
+        const QByteArray target = request.left(request.indexOf("\r\n")).split(' ').value(1);
+        socket->write(StubAnswers::Response(StubAnswers::Mode::Ok, target, {}));
+        socket->disconnectFromHost();
+    });
+    QWidget header;
+    header.setFixedSize(400, 103);
+    header.setStyleSheet(u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                         u" stop:0 #eaf2fb, stop:1 #b9cde6);"_s);
+    const QFont font = Fonts::Pixel(u"微软雅黑"_s, 21, true);
+    const auto label = [&](int x, int y) {
+        auto *l = new QLabel(&header);
+        l->setFont(font);
+        l->setAttribute(Qt::WA_TranslucentBackground);
+        l->setStyleSheet(u"background: transparent;"_s);
+        l->move(x - 950, y);
+        return l;
+    };
+    const auto picture = [&](int x) {
+        auto *p = new PictureBox(&header);
+        p->setGeometry(x - 950, 4, 100, 73);
+        return p;
+    };
+    const WeatherPanel panel{label(968, 34),  label(1077, 75), label(1179, 33),
+                             label(1243, 76), picture(1063),   picture(1222)};
+    panel.Label2->setFont(Fonts::WithSigns(font));
+    panel.Label5->setFont(Fonts::WithSigns(font));
+    ShowInitialWeather(panel);
+    WeatherUpdater updater(panel);
+    QVERIFY(Update(updater, server.host(), u"101280101"_s));
+    QCOMPARE(panel.Label2->text(), u"16~24℃"_s);
+    QVERIFY(panel.Label2->width() >= panel.Label2->sizeHint().width());
+    const QImage shot = header.grab().toImage();
+    QCOMPARE(shot.size(), QSize(400, 103));
+    const QString folder = qEnvironmentVariable("ZORVANE_SCREENSHOTS");
+    if (!folder.isEmpty())
+        QVERIFY(shot.save(QDir(folder).filePath(u"weather-header.png"_s)));
 }
 
 QTEST_MAIN(tst_WeatherUpdater)
