@@ -72,6 +72,4 @@ RampPageControl::RampPageControl(QWidget *parent) : QTabWidget(parent)
 {
     setTabBar(new RampTabBar(this));
     setDocumentMode(false);
-    setStyleSheet(u"QTabWidget::pane { border: 1px solid rgb(171,173,179); background: white;"
-                  " top: -1px; }"_s);
 }

@@ -78,6 +78,9 @@ void RoomGrid::createColours()
         // The area below the last row stays in the window colour; every second row is banded.
         colours.setColor(group, QPalette::Base, window);
         colours.setColor(group, QPalette::AlternateBase, Band);
+        // The grid has a font of its own, in the window text colour, not the panel's green.
+        colours.setColor(group, QPalette::Text, Qt::black);
+        colours.setColor(group, QPalette::ButtonText, Qt::black);
         colours.setColor(group, QPalette::HighlightedText, SelectedText);
         colours.setColor(group, QPalette::Highlight,
                          colours.color(QPalette::Active, QPalette::Highlight));

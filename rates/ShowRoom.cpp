@@ -80,6 +80,13 @@ void TShowRoomForm::createPages()
     PageControl1->setGeometry(1, 27, 540, 309);
     auto *entryPage = new QWidget;
     auto *listPage = new QWidget;
+    // White pages, as the current tab is drawn, in the manner of Windows 10.
+    for (QWidget *page : {entryPage, listPage}) {
+        QPalette white = PageControl1->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        page->setPalette(white);
+        page->setAutoFillBackground(true);
+    }
     PageControl1->addTab(entryPage, u"展示房价设置"_s);
     PageControl1->addTab(listPage, u"设置的展示房型"_s);
     createEntryPage(entryPage);
