@@ -11,7 +11,7 @@ Canvas::Canvas(QImage &frame, const QImage &start, const QImage &next, double pr
     : m_frame(frame), m_next(next), m_w(next.width()), m_h(next.height()), m_t(progress)
 {
     Q_ASSERT(next.format() == QImage::Format_RGB32);
-    m_start = start.size() == next.size() ? start : start.scaled(next.size());
+    m_start = start.size() == next.size() || start.isNull() ? start : start.scaled(next.size());
     if (m_start.isNull() && !next.isNull()) {
         m_start = QImage(next.size(), QImage::Format_RGB32);
         m_start.fill(Qt::black);
@@ -95,16 +95,37 @@ void Canvas::blit(const QImage &source, const QRect &from, const QRect &to, bool
 void Canvas::columns(const std::vector<int> &lo1, const std::vector<int> &len1,
                      const std::vector<int> &lo2, const std::vector<int> &len2)
 {
-    const int *a = lo1.data(), *al = len1.data(), *b = lo2.data(), *bl = len2.data();
+    // Neighbouring columns with the same intervals form a group; in each row the groups
+    // then merge into runs from one picture, copied whole, so each pixel is read once.
+    struct Group
+    {
+        int x0, lo1, len1, lo2, len2;
+    };
+    thread_local std::vector<Group> groups;
+    groups.clear();
+    for (int x = 0; x < m_w; ++x) {
+        const size_t k = size_t(x);
+        if (groups.empty() || groups.back().lo1 != lo1[k] || groups.back().len1 != len1[k] ||
+            groups.back().lo2 != lo2[k] || groups.back().len2 != len2[k])
+            groups.push_back({x, lo1[k], len1[k], lo2[k], len2[k]});
+    }
+    if (groups.empty())
+        return;
     for (int y = 0; y < m_h; ++y) {
-        const quint32 *s = rowOf(m_start, y);
-        const quint32 *n = rowOf(m_next, y);
-        quint32 *out = row(y);
-        for (int x = 0; x < m_w; ++x) {
-            const bool in = unsigned(y - a[x]) < unsigned(al[x]) ||
-                            unsigned(y - b[x]) < unsigned(bl[x]);
-            out[x] = in ? n[x] : s[x];
+        auto fromNext = [y](const Group &g) {
+            return unsigned(y - g.lo1) < unsigned(g.len1) || unsigned(y - g.lo2) < unsigned(g.len2);
+        };
+        int runStart = 0;
+        bool runNext = fromNext(groups[0]);
+        for (size_t i = 1; i < groups.size(); ++i) {
+            const bool n = fromNext(groups[i]);
+            if (n == runNext)
+                continue;
+            span(runNext ? m_next : m_start, y, runStart, groups[i].x0);
+            runStart = groups[i].x0;
+            runNext = n;
         }
+        span(runNext ? m_next : m_start, y, runStart, m_w);
     }
 }
 
@@ -126,20 +147,45 @@ static void Narrow(double u0, double du, double limit, double &xMin, double &xMa
 void Canvas::affine(const QImage &source, const QTransform &toSource)
 {
     const int sw = source.width(), sh = source.height();
+    // Per row: the source point of the first pixel centre and the step per pixel, in
+    // 16.16 fixed point, and the pixels whose source point lies inside the source.
+    struct Line
+    {
+        qint64 u, v;
+        int x0, x1;
+    };
+    thread_local std::vector<Line> lines;
+    lines.resize(size_t(m_h));
+    const QPointF step = toSource.map(QPointF(1, 0)) - toSource.map(QPointF(0, 0));
+    const qint64 du = qint64(std::llround(step.x() * 65536)),
+                 dv = qint64(std::llround(step.y() * 65536));
     for (int y = 0; y < m_h; ++y) {
-        // Pixel centres: x + 0.5, y + 0.5.
         const QPointF origin = toSource.map(QPointF(0.5, y + 0.5));
-        const QPointF step = toSource.map(QPointF(1.5, y + 0.5)) - origin;
         double xMin = 0, xMax = m_w;
         Narrow(origin.x(), step.x(), sw, xMin, xMax);
         Narrow(origin.y(), step.y(), sh, xMin, xMax);
-        const int x0 = std::max(0, int(std::ceil(xMin)));
-        const int x1 = std::min(m_w, int(std::ceil(xMax)));
-        quint32 *out = row(y);
-        for (int x = x0; x < x1; ++x) {
-            const int u = std::clamp(int(origin.x() + step.x() * x), 0, sw - 1);
-            const int v = std::clamp(int(origin.y() + step.y() * x), 0, sh - 1);
-            out[x] = rowOf(source, v)[u];
+        lines[size_t(y)] = {qint64(std::llround(origin.x() * 65536)),
+                            qint64(std::llround(origin.y() * 65536)),
+                            std::max(0, int(std::ceil(xMin))), std::min(m_w, int(std::ceil(xMax)))};
+    }
+    // Tiles keep the source reads of a rotated picture within the cache.
+    const uchar *bits = source.constBits();
+    const qsizetype stride = source.bytesPerLine();
+    constexpr int kTileRows = 32, kTileColumns = 64;
+    for (int ty = 0; ty < m_h; ty += kTileRows) {
+        const int tyEnd = std::min(m_h, ty + kTileRows);
+        for (int tx = 0; tx < m_w; tx += kTileColumns) {
+            for (int y = ty; y < tyEnd; ++y) {
+                const Line &line = lines[size_t(y)];
+                const int x0 = std::max(line.x0, tx), x1 = std::min(line.x1, tx + kTileColumns);
+                quint32 *out = row(y);
+                qint64 u = line.u + du * x0, v = line.v + dv * x0;
+                for (int x = x0; x < x1; ++x, u += du, v += dv) {
+                    const int su = std::clamp(int(u >> 16), 0, sw - 1);
+                    const int sv = std::clamp(int(v >> 16), 0, sh - 1);
+                    out[x] = reinterpret_cast<const quint32 *>(bits + sv * stride)[su];
+                }
+            }
         }
     }
 }

@@ -50,28 +50,68 @@ int NoiseShift(int y)
     return int(Hash(quint32(y >> 8)) & 255);
 }
 
-// Pixels show the new picture where the noise is below the threshold, which is one value
-// for the whole row or one per column.
-void Speckle(Canvas &c, const int *columnThreshold, const int *rowThreshold)
+// Pixels [x0, x1) of row y from the new picture where the noise lies below `limit`
+// (0..256, one value per column, indexed from x0).
+void SpeckleSpan(Canvas &c, int y, int x0, int x1, const int *limit)
 {
-    const int w = c.width();
-    thread_local std::vector<int> limits;
-    limits.resize(size_t(w));
-    for (int y = 0; y < c.height(); ++y) {
-        const quint8 *noise = NoiseRow(y);
-        const int shift = NoiseShift(y);
-        const quint32 *s = Canvas::rowOf(c.start(), y), *n = Canvas::rowOf(c.next(), y);
-        const int *limit = columnThreshold;
-        if (!limit) {
-            std::fill(limits.begin(), limits.end(), rowThreshold[y]);
-            limit = limits.data();
+    const quint8 *noise = NoiseRow(y);
+    const int shift = NoiseShift(y);
+    const quint32 *s = Canvas::rowOf(c.start(), y), *n = Canvas::rowOf(c.next(), y);
+    quint32 *out = c.row(y);
+    // Cut where the noise row wraps, so that each piece reads it in one run.
+    for (int a = x0; a < x1;) {
+        const int offset = (a + shift) & 255;
+        const int b = std::min(x1, a + 256 - offset);
+        const quint8 *k = noise + offset - a;
+        const int *l = limit - x0;
+        for (int x = a; x < b; ++x)
+            out[x] = k[x] < l[x] ? n[x] : s[x];
+        a = b;
+    }
+}
+
+// The new picture where the noise is below a threshold given per column or per row:
+// where it is 0 or 256 the pixels are copied whole.
+void Speckle(Canvas &c, const std::vector<int> &threshold, bool perRow)
+{
+    const int w = c.width(), h = c.height();
+    if (perRow) {
+        std::vector<int> limit(static_cast<size_t>(w));
+        for (int y = 0; y < h; ++y) {
+            const int t = threshold[size_t(y)];
+            if (t <= 0 || t >= 256) {
+                c.span(t <= 0 ? c.start() : c.next(), y, 0, w);
+                continue;
+            }
+            std::fill(limit.begin(), limit.end(), t);
+            SpeckleSpan(c, y, 0, w, limit.data());
         }
-        quint32 *out = c.row(y);
-        for (int x0 = 0; x0 < w; x0 += 256) {
-            const int x1 = std::min(w, x0 + 256);
-            for (int x = x0; x < x1; ++x)
-                out[x] = noise[(x + shift) & 255] < limit[x] ? n[x] : s[x];
+        return;
+    }
+    int first = 0, last = w;
+    while (first < w && (threshold[size_t(first)] <= 0 || threshold[size_t(first)] >= 256))
+        ++first;
+    while (last > first && (threshold[size_t(last - 1)] <= 0 || threshold[size_t(last - 1)] >= 256))
+        --last;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < first;) {
+            const bool next = threshold[size_t(x)] >= 256;
+            int e = x;
+            while (e < first && (threshold[size_t(e)] >= 256) == next)
+                ++e;
+            c.span(next ? c.next() : c.start(), y, x, e);
+            x = e;
         }
+        for (int x = last; x < w;) {
+            const bool next = threshold[size_t(x)] >= 256;
+            int e = x;
+            while (e < w && (threshold[size_t(e)] >= 256) == next)
+                ++e;
+            c.span(next ? c.next() : c.start(), y, x, e);
+            x = e;
+        }
+        if (first < last)
+            SpeckleSpan(c, y, first, last, threshold.data() + first);
     }
 }
 
@@ -85,13 +125,13 @@ void SpeckleFrom(Canvas &c, bool vertical, bool far)
         const double position = (far ? length - 1 - i : i + 0.5) / length;
         threshold[size_t(i)] = Weight((c.t() * (1 + soft) - position) / soft);
     }
-    Speckle(c, vertical ? nullptr : threshold.data(), vertical ? threshold.data() : nullptr);
+    Speckle(c, threshold, vertical);
 }
 
 void Dissolve(Canvas &c)
 {
-    std::vector<int> threshold(size_t(c.width()), Weight(c.t()));
-    Speckle(c, threshold.data(), nullptr);
+    const std::vector<int> threshold(size_t(c.width()), Weight(c.t()));
+    Speckle(c, threshold, false);
 }
 
 // The old picture breaks into ever larger blocks, then the new one comes out of them.

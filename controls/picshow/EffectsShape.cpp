@@ -325,8 +325,9 @@ bool ComposeShape(int style, Canvas &c)
     case 115: Sweeps(c, 2, toCorner, kPi * t, true); break;
     case 116: Sweeps(c, 12, 0, 2 * kPi / 12 * t, true); break;
     case 117: Sweeps(c, 12, 0, 2 * kPi / 12 * t, false); break;
-    case 144: Sweeps(c, 1, 0, 2 * kPi * t, true); break;
-    case 145: Sweeps(c, 1, 0, 2 * kPi * t, false); break;
+    // The hand slows down as it comes round, like a dial settling.
+    case 144: Sweeps(c, 1, 0, 2 * kPi * (1 - (1 - t) * (1 - t)), true); break;
+    case 145: Sweeps(c, 1, 0, 2 * kPi * (1 - (1 - t) * (1 - t)), false); break;
     case 151: RotatingStar(c); break;
     case 120: Pivot(c, false, false); break;
     case 121: Pivot(c, false, true); break;

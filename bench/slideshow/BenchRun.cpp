@@ -1,0 +1,3 @@
+#include "bench/slideshow/BenchSlideshow.h"
+void BenchGaps(int) {}
+void BenchLongRun(int, int) {}
