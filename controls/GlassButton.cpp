@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyleOptionButton>
 
 namespace {
 constexpr qreal kRadius = 13.0;
@@ -85,13 +84,33 @@ void GlassButton::paintEvent(QPaintEvent *)
     p.setPen(QPen(Qt::black, 1));
     p.drawRoundedRect(inner, radius, radius);
 
-    // White text on a light body needs a dark halo to stay readable.
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
-    p.setFont(font());
-    p.setPen(QColor(0, 0, 0, 140));
-    p.drawText(rect().translated(1, 1), flags, text());
-    p.setPen(isEnabled() ? Qt::white : QColor(240, 240, 240));
-    p.drawText(rect(), flags, text());
+    // White text on a light body needs a dark outline to stay readable from a step away.
+    const QRect area = rect();
+    QFontMetrics metrics(font());
+    QString shown = text();
+    int mnemonic = -1;
+    for (int i = 0; i < shown.size(); ++i) {
+        if (shown.at(i) == u'&') {
+            shown.remove(i, 1);
+            if (i < shown.size() && shown.at(i) != u'&' && mnemonic < 0)
+                mnemonic = i;
+        }
+    }
+    const int left = area.center().x() - metrics.horizontalAdvance(shown) / 2;
+    const int baseline = area.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+    QPainterPath glyphs;
+    glyphs.addText(left, baseline, font(), shown);
+    p.setPen(QPen(QColor(90, 70, 0, 220), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(glyphs);
+    p.setPen(Qt::NoPen);
+    p.setBrush(isEnabled() ? QColor(Qt::white) : QColor(240, 240, 240));
+    p.drawPath(glyphs);
+    if (mnemonic >= 0) {
+        const int x = left + metrics.horizontalAdvance(shown.left(mnemonic));
+        const int w = metrics.horizontalAdvance(shown.at(mnemonic));
+        const QRectF underline(x, baseline + 2, w, 1.2);
+        p.fillRect(underline.adjusted(-1, -1, 1, 1), QColor(90, 70, 0, 220));
+        p.fillRect(underline, Qt::white);
+    }
 }

@@ -85,6 +85,7 @@ private slots:
     void fatalChecksEndTheStartup();
     void withoutParamsTheBoardRunsWithWhatWasDone();
     void noMonitorsReported();
+    void readOnlyParamsEndsTheCreation();
     void fullCreation_data();
     void fullCreation();
     void bannersAndLogo_data();
@@ -197,6 +198,28 @@ void tst_DisplayMain::noMonitorsReported()
     const QPoint where = board.pos();
     board.Button1Click();
     QCOMPARE(board.pos(), where);
+}
+
+// The failed write of basename ends the creation: the database stays closed and the tip
+// text is not read, yet the values read before the write are the board's.
+void tst_DisplayMain::readOnlyParamsEndsTheCreation()
+{
+    Installation site;
+    site.writeDatabase();
+    site.writeParams(u"1"_s);
+    const QString params = site.file(u"Params.ini"_s);
+    QFile::setPermissions(params, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    const QByteArray before = site.read(u"Params.ini"_s);
+    TDisplay_mainForm board(site.path());
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown[0].caption, u"电子显示牌...."_s);
+    QCOMPARE(m_shown[0].text, u"Unable to write to "_s + QDir::toNativeSeparators(params));
+    QVERIFY(!board.ADOConnection1.IsOpen());
+    QVERIFY(board.MoveMsg.isEmpty());
+    QCOMPARE(board.Label3->text(), kInitialTip);
+    QCOMPARE(board.CityCode, u"101270101"_s);
+    QCOMPARE(board.PicAlong, u"1"_s);
+    QCOMPARE(site.read(u"Params.ini"_s), before);
 }
 
 // Tiles are hidden for "1" exactly; every other value shows them.
