@@ -68,7 +68,8 @@ int main(int argc, char **argv)
     PictureContainer pictures;
     Tiles::LoadTilePictures(pictures);
 
-    const QString markup = Tiles::BuildRoomTileText({u"商务标间"_s, u"BJ"_s, 268, 198, 168, u"3"_s});
+    const QString markup =
+        Tiles::BuildRoomTileText({u"商务标间"_s, u"BJ"_s, 268, 198, 168, u"3"_s});
     Markup::FontMetricsSource metrics;
     Markup::LayoutOptions options;
     options.baseFont = {u"Tahoma"_s, 11, false};
@@ -108,8 +109,8 @@ int main(int argc, char **argv)
         list.setColumns(list.columns()); // drops the cached layouts
         list.render(&board);
     });
-    std::printf("  first paint        %8.1f ms (lays out the %d tiles on screen)\n",
-                paint / 1000, qMin(list.tileCount(), 2 * list.columns()));
+    std::printf("  first paint        %8.1f ms (lays out the %d tiles on screen)\n", paint / 1000,
+                qMin(list.tileCount(), 2 * list.columns()));
     const double repaint = Measure(5, [&] { list.render(&board); });
     std::printf("  repaint            %8.1f ms\n", repaint / 1000);
     return 0;

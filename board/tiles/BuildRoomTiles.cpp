@@ -59,7 +59,7 @@ void BuildRoomTiles(RoomStore &store, TileList &list)
 
 void LoadTilePictures(PictureContainer &container)
 {
-    const QStringList names{u"1.png"_s, u"2.png"_s,  u"3.png"_s,   u"4.png"_s, u"5.png"_s,
+    const QStringList names{u"1.png"_s,  u"2.png"_s,  u"3.png"_s,   u"4.png"_s, u"5.png"_s,
                             u"BJ.png"_s, u"DJ.png"_s, u"HDJ.png"_s, u"TF.png"_s};
     for (const QString &name : names)
         container.Add(name, QImage(Resources::Path(u"tiles/"_s + name)));

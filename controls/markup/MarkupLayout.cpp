@@ -137,8 +137,8 @@ private:
         }
         if (!m_line.isEmpty()) {
             Pending &last = m_line.last();
-            if (last.kind == Pending::Kind::Text && last.font == m_font && last.color == m_color
-                && last.x + last.width == m_x) {
+            if (last.kind == Pending::Kind::Text && last.font == m_font && last.color == m_color &&
+                last.x + last.width == m_x) {
                 last.text += piece;
                 last.width += width;
                 m_x += width;
@@ -169,8 +169,8 @@ private:
             return;
         QSizeF size = picture->size();
         if (node.width >= 1 && node.height >= 1)
-            size = QSizeF(qMin(node.width, LargestPictureSide),
-                          qMin(node.height, LargestPictureSide));
+            size =
+                QSizeF(qMin(node.width, LargestPictureSide), qMin(node.height, LargestPictureSide));
         if (m_lineHasContent && m_x + size.width() > m_options.wrapWidth)
             EndLine(false);
         Pending item;
@@ -223,9 +223,9 @@ private:
         switch (item.kind) {
         case Pending::Kind::Text: {
             const qreal baseline = m_y + lineHeight - lineDescent;
-            m_result.texts.append({QRectF(item.x, baseline - item.ascent, item.width,
-                                          item.ascent + item.descent),
-                                   baseline, std::move(item.text), item.font, item.color});
+            m_result.texts.append(
+                {QRectF(item.x, baseline - item.ascent, item.width, item.ascent + item.descent),
+                 baseline, std::move(item.text), item.font, item.color});
             break;
         }
         case Pending::Kind::Square:

@@ -121,10 +121,13 @@ bool MakeNode(const QString &name, bool closing, QStringView rest, Node &node)
 // the '&' starts no entity that we know.
 bool ReadEntity(QStringView text, qsizetype at, QString &decoded, qsizetype &length)
 {
-    static const QHash<QString, QString> named{
-        {u"amp"_s, u"&"_s},  {u"lt"_s, u"<"_s},         {u"gt"_s, u">"_s},
-        {u"quot"_s, u"\""_s}, {u"apos"_s, u"'"_s},       {u"nbsp"_s, QString(QChar(0xA0))},
-        {u"yen"_s, QString(QChar(0xA5))}};
+    static const QHash<QString, QString> named{{u"amp"_s, u"&"_s},
+                                               {u"lt"_s, u"<"_s},
+                                               {u"gt"_s, u">"_s},
+                                               {u"quot"_s, u"\""_s},
+                                               {u"apos"_s, u"'"_s},
+                                               {u"nbsp"_s, QString(QChar(0xA0))},
+                                               {u"yen"_s, QString(QChar(0xA5))}};
     // Entities are short: looking no further keeps a text full of '&' linear.
     constexpr qsizetype longest = 10;
     const qsizetype window = qMin(longest + 1, text.size() - at);

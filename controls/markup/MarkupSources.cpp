@@ -21,8 +21,8 @@ qreal FontMetricsSource::Descent(const FontSpec &font) const
 
 const QFontMetricsF &FontMetricsSource::MetricsOf(const FontSpec &font) const
 {
-    const QString key = font.family + QChar(u'|') + QString::number(font.pixelSize)
-                        + (font.bold ? QChar(u'b') : QChar(u'r'));
+    const QString key = font.family + QChar(u'|') + QString::number(font.pixelSize) +
+                        (font.bold ? QChar(u'b') : QChar(u'r'));
     auto &cached = m_cache[key];
     if (!cached)
         cached = std::make_shared<QFontMetricsF>(ToQFont(font));

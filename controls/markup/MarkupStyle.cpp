@@ -25,14 +25,14 @@ QFont ToQFont(const FontSpec &spec)
 std::optional<QColor> ParseColor(const QString &name)
 {
     static const QHash<QString, QColor> named{
-        {u"clblack"_s, QColor(0, 0, 0)},       {u"clmaroon"_s, QColor(128, 0, 0)},
-        {u"clgreen"_s, QColor(0, 128, 0)},     {u"clolive"_s, QColor(128, 128, 0)},
-        {u"clnavy"_s, QColor(0, 0, 128)},      {u"clpurple"_s, QColor(128, 0, 128)},
-        {u"clteal"_s, QColor(0, 128, 128)},    {u"clgray"_s, QColor(128, 128, 128)},
+        {u"clblack"_s, QColor(0, 0, 0)},        {u"clmaroon"_s, QColor(128, 0, 0)},
+        {u"clgreen"_s, QColor(0, 128, 0)},      {u"clolive"_s, QColor(128, 128, 0)},
+        {u"clnavy"_s, QColor(0, 0, 128)},       {u"clpurple"_s, QColor(128, 0, 128)},
+        {u"clteal"_s, QColor(0, 128, 128)},     {u"clgray"_s, QColor(128, 128, 128)},
         {u"clsilver"_s, QColor(192, 192, 192)}, {u"clred"_s, QColor(255, 0, 0)},
-        {u"cllime"_s, QColor(0, 255, 0)},      {u"clyellow"_s, QColor(255, 255, 0)},
-        {u"clblue"_s, QColor(0, 0, 255)},      {u"clfuchsia"_s, QColor(255, 0, 255)},
-        {u"claqua"_s, QColor(0, 255, 255)},    {u"clwhite"_s, QColor(255, 255, 255)}};
+        {u"cllime"_s, QColor(0, 255, 0)},       {u"clyellow"_s, QColor(255, 255, 0)},
+        {u"clblue"_s, QColor(0, 0, 255)},       {u"clfuchsia"_s, QColor(255, 0, 255)},
+        {u"claqua"_s, QColor(0, 255, 255)},     {u"clwhite"_s, QColor(255, 255, 255)}};
     const QString key = name.trimmed().toLower();
     const auto found = named.constFind(key);
     if (found != named.cend())

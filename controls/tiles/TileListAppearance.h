@@ -8,7 +8,7 @@
 // border, lightly rounded, that turn warm when pointed at or selected.
 struct TileFill
 {
-    QColor top;    // a solid fill has top == bottom
+    QColor top; // a solid fill has top == bottom
     QColor bottom;
 };
 

@@ -78,7 +78,8 @@ void DrawWindow(QPainter &p, QRectF frame)
     p.setPen(QPen(QColor(0xFA, 0xFA, 0xF5), 2));
     p.setBrush(sky);
     p.drawRect(frame);
-    p.drawLine(QPointF(frame.center().x(), frame.top()), QPointF(frame.center().x(), frame.bottom()));
+    p.drawLine(QPointF(frame.center().x(), frame.top()),
+               QPointF(frame.center().x(), frame.bottom()));
     const QColor curtain(0xB0, 0x3A, 0x2E);
     p.setPen(Qt::NoPen);
     p.setBrush(curtain);

@@ -136,8 +136,8 @@ void tst_BuildRoomTiles::demoRooms()
 
 void tst_BuildRoomTiles::replacesWhatTheListHeld()
 {
-    m_store->Open(NewDatabase(u"one.db"_s, SqliteSchema() +
-                                               QStringList{u"Insert into Room (Roomname) values ('A')"_s}));
+    m_store->Open(NewDatabase(
+        u"one.db"_s, SqliteSchema() + QStringList{u"Insert into Room (Roomname) values ('A')"_s}));
     for (int i = 0; i < 3; ++i)
         m_list->appendTile();
     m_list->setColumns(7);
@@ -157,10 +157,10 @@ void tst_BuildRoomTiles::emptyTable()
 
 void tst_BuildRoomTiles::nullFieldsReadAsEmptyAndZero()
 {
-    m_store->Open(NewDatabase(
-        u"nulls.db"_s, SqliteSchema() +
-                           QStringList{u"Insert into Room (Roomname, Code, Stdprice) values "
-                                       u"(NULL, NULL, 99.5)"_s}));
+    m_store->Open(NewDatabase(u"nulls.db"_s,
+                              SqliteSchema() +
+                                  QStringList{u"Insert into Room (Roomname, Code, Stdprice) values "
+                                              u"(NULL, NULL, 99.5)"_s}));
     Tiles::BuildRoomTiles(*m_store, *m_list);
     QCOMPARE(m_list->tileCount(), 1);
     QCOMPARE(m_list->tile(0).content,
@@ -173,12 +173,12 @@ void tst_BuildRoomTiles::conversionErrorKeepsEarlierTiles_data()
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("pieces");
-    QTest::newRow("listed rate not a number") << u"Stdprice"_s << u"'abc'"_s
-                                              << Tiles::PiecesBeforeStdprice;
-    QTest::newRow("executed rate empty") << u"Saleprice"_s << u"''"_s
-                                         << Tiles::PiecesBeforeSaleprice;
-    QTest::newRow("member rate with a comma") << u"clubprice"_s << u"'12,5'"_s
-                                              << Tiles::PiecesBeforeClubprice;
+    QTest::newRow("listed rate not a number")
+        << u"Stdprice"_s << u"'abc'"_s << Tiles::PiecesBeforeStdprice;
+    QTest::newRow("executed rate empty")
+        << u"Saleprice"_s << u"''"_s << Tiles::PiecesBeforeSaleprice;
+    QTest::newRow("member rate with a comma")
+        << u"clubprice"_s << u"'12,5'"_s << Tiles::PiecesBeforeClubprice;
 }
 
 // An older database with rates in text columns: the room whose rate is no number ends the
@@ -225,12 +225,12 @@ void tst_BuildRoomTiles::fiveRoomsScreenshot()
                            u"values (%1)"_s;
     m_store->Open(NewDatabase(
         u"five.db"_s,
-        SqliteSchema()
-            + QStringList{insert.arg(u"'商务标间', 'BJ', 268, 198, 168, 3"_s),
-                          insert.arg(u"'商务<br/>大床房', 'dj', 1234567.891, 99.5, 0, 5"_s),
-                          insert.arg(u"'豪华大床房', 'HDJ', 588, 428, 398, 0"_s),
-                          insert.arg(u"'总统套房', 'TF', 1888, 1688, 1588, 1"_s),
-                          insert.arg(u"'第二页', 'QZ', 1, 2, 3, 2"_s)}));
+        SqliteSchema() +
+            QStringList{insert.arg(u"'商务标间', 'BJ', 268, 198, 168, 3"_s),
+                        insert.arg(u"'商务<br/>大床房', 'dj', 1234567.891, 99.5, 0, 5"_s),
+                        insert.arg(u"'豪华大床房', 'HDJ', 588, 428, 398, 0"_s),
+                        insert.arg(u"'总统套房', 'TF', 1888, 1688, 1588, 1"_s),
+                        insert.arg(u"'第二页', 'QZ', 1, 2, 3, 2"_s)}));
     Tiles::BuildRoomTiles(*m_store, *m_list);
     QCOMPARE(m_list->tileCount(), 5);
     QCOMPARE(m_list->columns(), 2);

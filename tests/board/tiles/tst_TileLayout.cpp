@@ -92,8 +92,8 @@ void tst_TileLayout::theExampleTile()
 void tst_TileLayout::storedPicturesHaveTheirSizes()
 {
     const QList<std::pair<QString, QSize>> expected{
-        {u"1.png"_s, {80, 16}},   {u"2.png"_s, {80, 16}},  {u"3.png"_s, {80, 16}},
-        {u"4.png"_s, {80, 16}},   {u"5.png"_s, {80, 16}},  {u"BJ.png"_s, {190, 107}},
+        {u"1.png"_s, {80, 16}},    {u"2.png"_s, {80, 16}},    {u"3.png"_s, {80, 16}},
+        {u"4.png"_s, {80, 16}},    {u"5.png"_s, {80, 16}},    {u"BJ.png"_s, {190, 107}},
         {u"DJ.png"_s, {195, 103}}, {u"HDJ.png"_s, {196, 86}}, {u"TF.png"_s, {143, 78}}};
     QCOMPARE(m_pictures.Count(), 9);
     for (int i = 0; i < 9; ++i) {

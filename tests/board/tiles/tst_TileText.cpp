@@ -96,11 +96,9 @@ void tst_TileText::prefixStopsBeforeTheFailingRate()
     const QString beforeStd = Tiles::BuildRoomTileTextPrefix(record, Tiles::PiecesBeforeStdprice);
     QVERIFY(beforeStd.endsWith(u"face=\"黑体\"><b>￥"_s));
     QVERIFY(whole.startsWith(beforeStd + u"268.00</b>"_s));
-    const QString beforeSale =
-        Tiles::BuildRoomTileTextPrefix(record, Tiles::PiecesBeforeSaleprice);
+    const QString beforeSale = Tiles::BuildRoomTileTextPrefix(record, Tiles::PiecesBeforeSaleprice);
     QVERIFY(whole.startsWith(beforeSale + u"198.00</b> (执行价)"_s));
-    const QString beforeClub =
-        Tiles::BuildRoomTileTextPrefix(record, Tiles::PiecesBeforeClubprice);
+    const QString beforeClub = Tiles::BuildRoomTileTextPrefix(record, Tiles::PiecesBeforeClubprice);
     QCOMPARE(beforeClub + u"168.00</b> (会员价)</font>"_s, whole);
     QCOMPARE(Tiles::BuildRoomTileTextPrefix(record, 18), whole);
 }

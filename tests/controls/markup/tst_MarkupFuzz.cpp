@@ -13,15 +13,44 @@ namespace {
 
 // Pieces that the generator strings together: the dialect's own tags, broken ones, stray
 // brackets and ampersands, quotes, Chinese text and the odd very long word.
-const QStringList Fragments{
-    u"<b>"_s, u"</b>"_s, u"</B>"_s, u"<font size=\"28\" face=\"黑体\">"_s, u"</font>"_s,
-    u"<font size="_s, u"<font face='x' size=99999999999 color=#ff0000>"_s, u"<br/>"_s,
-    u"<BR>"_s, u"<ul>"_s, u"</ul>"_s, u"<li  type=\"SQUARE\" color=\"clRed\">"_s, u"<li>"_s,
-    u"<IMG src=\"BJ.png\"  width=\"150\" height=\"60\" align=\"right\"/>"_s,
-    u"<img src=\"p.png\" align=middle>"_s, u"<img src=c:\\x.png>"_s, u"<img src=\""_s,
-    u"<"_s, u">"_s, u"</"_s, u"<<"_s, u"&"_s, u"&amp;"_s, u"&#x1F600;"_s, u"&#99999999;"_s,
-    u"\""_s, u"'"_s, u"="_s, u" "_s, u"  "_s, u"\n"_s, u"商务标间"_s, u"￥268.00"_s,
-    u"word"_s, u"(挂牌价)"_s, u"<unknown a=b>"_s, u"<b"_s, u"/>"_s};
+const QStringList Fragments{u"<b>"_s,
+                            u"</b>"_s,
+                            u"</B>"_s,
+                            u"<font size=\"28\" face=\"黑体\">"_s,
+                            u"</font>"_s,
+                            u"<font size="_s,
+                            u"<font face='x' size=99999999999 color=#ff0000>"_s,
+                            u"<br/>"_s,
+                            u"<BR>"_s,
+                            u"<ul>"_s,
+                            u"</ul>"_s,
+                            u"<li  type=\"SQUARE\" color=\"clRed\">"_s,
+                            u"<li>"_s,
+                            u"<IMG src=\"BJ.png\"  width=\"150\" height=\"60\" align=\"right\"/>"_s,
+                            u"<img src=\"p.png\" align=middle>"_s,
+                            u"<img src=c:\\x.png>"_s,
+                            u"<img src=\""_s,
+                            u"<"_s,
+                            u">"_s,
+                            u"</"_s,
+                            u"<<"_s,
+                            u"&"_s,
+                            u"&amp;"_s,
+                            u"&#x1F600;"_s,
+                            u"&#99999999;"_s,
+                            u"\""_s,
+                            u"'"_s,
+                            u"="_s,
+                            u" "_s,
+                            u"  "_s,
+                            u"\n"_s,
+                            u"商务标间"_s,
+                            u"￥268.00"_s,
+                            u"word"_s,
+                            u"(挂牌价)"_s,
+                            u"<unknown a=b>"_s,
+                            u"<b"_s,
+                            u"/>"_s};
 
 // Non-blank characters survive into the runs, whatever the markup: only spaces at a line
 // break may be dropped.
@@ -35,8 +64,8 @@ qsizetype Visible(const QString &text)
 
 bool Finite(const QRectF &box)
 {
-    return std::isfinite(box.x()) && std::isfinite(box.y()) && std::isfinite(box.width())
-           && std::isfinite(box.height());
+    return std::isfinite(box.x()) && std::isfinite(box.y()) && std::isfinite(box.width()) &&
+           std::isfinite(box.height());
 }
 
 } // namespace

@@ -171,8 +171,7 @@ void tst_MarkupLayout::pictureOwnSizeOrScaled_data()
     QTest::newRow("own size") << u"a<img src=\"p.png\"/>"_s << QRectF(5, 0, 20, 30);
     QTest::newRow("scaled") << u"a<IMG src=\"p.png\" width=\"50\" height=\"60\"/>"_s
                             << QRectF(5, 0, 50, 60);
-    QTest::newRow("width alone") << u"a<img src=\"p.png\" width=\"50\"/>"_s
-                                 << QRectF(5, 0, 20, 30);
+    QTest::newRow("width alone") << u"a<img src=\"p.png\" width=\"50\"/>"_s << QRectF(5, 0, 20, 30);
     QTest::newRow("zero height") << u"a<img src=\"p.png\" width=\"50\" height=\"0\"/>"_s
                                  << QRectF(5, 0, 20, 30);
     QTest::newRow("huge is bounded")
@@ -204,9 +203,9 @@ void tst_MarkupLayout::pictureAlign()
 {
     QFETCH(QString, align);
     QFETCH(qreal, top);
-    const auto layout = Lay(u"<img src=\"p.png\" width=\"10\" height=\"60\"/>"
-                            u"<img src=\"p.png\" width=\"10\" height=\"10\" align=\"%1\"/>"_s.arg(
-                                align));
+    const auto layout =
+        Lay(u"<img src=\"p.png\" width=\"10\" height=\"60\"/>"
+            u"<img src=\"p.png\" width=\"10\" height=\"10\" align=\"%1\"/>"_s.arg(align));
     QCOMPARE(layout.pictures[1].box.top(), top);
 }
 

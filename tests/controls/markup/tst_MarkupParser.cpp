@@ -42,8 +42,10 @@ QString Summary(const Markup::Document &document)
             parts << u"LI[%1|%2]"_s.arg(node.type, node.color);
             break;
         case NodeKind::Picture:
-            parts << u"IMG[%1|%2|%3|%4]"_s.arg(node.src).arg(node.width).arg(node.height).arg(
-                node.align);
+            parts << u"IMG[%1|%2|%3|%4]"_s.arg(node.src)
+                         .arg(node.width)
+                         .arg(node.height)
+                         .arg(node.align);
             break;
         }
     }
@@ -72,24 +74,23 @@ void tst_MarkupParser::parse_data()
     QTest::newRow("attribute names ignore case")
         << u"<FONT Face=\"A\" SIZE=\"16\" Color=\"clRed\">"_s << u"F[A|16|clRed]"_s;
     QTest::newRow("breaks in every spelling") << u"<br/><BR><br />"_s << u"BR BR BR"_s;
-    QTest::newRow("list with items")
-        << u"<ul><li  type=\"SQUARE\" color=\"clRed\"> a</li></ul>"_s
-        << u"UL LI[SQUARE|clRed] T[ a] /UL"_s;
+    QTest::newRow("list with items") << u"<ul><li  type=\"SQUARE\" color=\"clRed\"> a</li></ul>"_s
+                                     << u"UL LI[SQUARE|clRed] T[ a] /UL"_s;
     QTest::newRow("picture with size and align")
         << u"<IMG src=\"BJ.png\"  width=\"150\" height=\"60\" align=\"right\"/>"_s
         << u"IMG[BJ.png|150|60|right]"_s;
     QTest::newRow("self-closing picture") << u"<IMG src=\"3.png\"/>"_s << u"IMG[3.png|0|0|]"_s;
 
-    QTest::newRow("unquoted attributes") << u"<img src=a.png width=5 height=6/>"_s
-                                         << u"IMG[a.png|5|6|]"_s;
+    QTest::newRow("unquoted attributes")
+        << u"<img src=a.png width=5 height=6/>"_s << u"IMG[a.png|5|6|]"_s;
     QTest::newRow("single quotes") << u"<font face='A B' size='9'>"_s << u"F[A B|9|]"_s;
     QTest::newRow("attribute without value") << u"<img src width=\"4\">"_s << u"IMG[|4|0|]"_s;
     QTest::newRow("unterminated quote") << u"<font face=\"abc>x"_s << u"F[abc|0|] T[x]"_s;
     QTest::newRow("first of a repeated attribute")
         << u"<font size=\"1\" size=\"2\">"_s << u"F[|1|]"_s;
     QTest::newRow("size that is no number") << u"<font size=\"big\">"_s << u"F[|0|]"_s;
-    QTest::newRow("size beyond int saturates") << u"<font size=\"99999999999999\">"_s
-                                               << u"F[|2147483647|]"_s;
+    QTest::newRow("size beyond int saturates")
+        << u"<font size=\"99999999999999\">"_s << u"F[|2147483647|]"_s;
     QTest::newRow("negative size is not given") << u"<font size=\"-4\">"_s << u"F[|0|]"_s;
 
     QTest::newRow("unknown tags dropped") << u"a<i>b</i><table x=1>c"_s << u"T[abc]"_s;
@@ -99,10 +100,10 @@ void tst_MarkupParser::parse_data()
     QTest::newRow("empty tag") << u"<>x</>"_s << u"T[<>x</>]"_s;
     QTest::newRow("closing tags of pictures and items dropped") << u"</img></li>"_s << u""_s;
 
-    QTest::newRow("known entities") << u"&lt;b&gt; &amp; &quot;&#65;&#x4e2d;"_s
-                                    << u"T[<b> & \"A中]"_s;
-    QTest::newRow("stray ampersands") << u"A&B &; &unknown; &#xZZ; &#0; &"_s
-                                      << u"T[A&B &; &unknown; &#xZZ; &#0; &]"_s;
+    QTest::newRow("known entities")
+        << u"&lt;b&gt; &amp; &quot;&#65;&#x4e2d;"_s << u"T[<b> & \"A中]"_s;
+    QTest::newRow("stray ampersands")
+        << u"A&B &; &unknown; &#xZZ; &#0; &"_s << u"T[A&B &; &unknown; &#xZZ; &#0; &]"_s;
     QTest::newRow("entity without semicolon") << u"&amp &lt"_s << u"T[&amp &lt]"_s;
     QTest::newRow("line breaks read as spaces") << u"a\r\nb\tc"_s << u"T[a  b c]"_s;
 }

@@ -20,14 +20,14 @@ QColor Over(const QColor &top, const QColor &below)
 
 bool Near(const QColor &a, const QColor &b)
 {
-    return qAbs(a.red() - b.red()) <= 3 && qAbs(a.green() - b.green()) <= 3
-           && qAbs(a.blue() - b.blue()) <= 3;
+    return qAbs(a.red() - b.red()) <= 3 && qAbs(a.green() - b.green()) <= 3 &&
+           qAbs(a.blue() - b.blue()) <= 3;
 }
 
 void Move(QWidget &widget, QPoint at)
 {
-    QMouseEvent event(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
+    QMouseEvent event(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&widget, &event);
 }
 
