@@ -34,8 +34,7 @@ QPainterPath CloudShape(const QRectF &box)
     const qreal w = box.width(), h = box.height();
     QPainterPath path;
     path.setFillRule(Qt::WindingFill); // the puffs overlap; simplified() then merges them
-    path.addRoundedRect(QRectF(box.left(), box.top() + h * 0.45, w, h * 0.55), h * 0.27,
-                        h * 0.27);
+    path.addRoundedRect(QRectF(box.left(), box.top() + h * 0.45, w, h * 0.55), h * 0.27, h * 0.27);
     path.addEllipse(QRectF(box.left() + w * 0.10, box.top() + h * 0.25, w * 0.38, h * 0.62));
     path.addEllipse(QRectF(box.left() + w * 0.30, box.top(), w * 0.46, h * 0.85));
     path.addEllipse(QRectF(box.left() + w * 0.60, box.top() + h * 0.30, w * 0.32, h * 0.55));

@@ -26,15 +26,12 @@ int main(int argc, char **argv)
         QSize size;
     };
     const QSize standard(200, 111);
-    const Icon icons[] = {{u"晴.png"_s, Scene::Clear, standard},
-                          {u"多云晴.png"_s, Scene::CloudSun, standard},
-                          {u"晴雨.png"_s, Scene::SunRain, standard},
-                          {u"阴雨.png"_s, Scene::Rain, standard},
-                          {u"大雨.png"_s, Scene::HeavyRain, standard},
-                          {u"雨加雪.png"_s, Scene::Sleet, standard},
-                          {u"雪.png"_s, Scene::Snow, standard},
-                          {u"雷阵雨.png"_s, Scene::Thunder, standard},
-                          {u"霾.png"_s, Scene::Haze, QSize(174, 107)}};
+    const Icon icons[] = {
+        {u"晴.png"_s, Scene::Clear, standard},       {u"多云晴.png"_s, Scene::CloudSun, standard},
+        {u"晴雨.png"_s, Scene::SunRain, standard},   {u"阴雨.png"_s, Scene::Rain, standard},
+        {u"大雨.png"_s, Scene::HeavyRain, standard}, {u"雨加雪.png"_s, Scene::Sleet, standard},
+        {u"雪.png"_s, Scene::Snow, standard},        {u"雷阵雨.png"_s, Scene::Thunder, standard},
+        {u"霾.png"_s, Scene::Haze, QSize(174, 107)}};
     for (const Icon &icon : icons) {
         const QString path = folder.filePath(icon.name);
         if (!WeatherArt::Draw(icon.scene, icon.size).save(path, "PNG")) {
