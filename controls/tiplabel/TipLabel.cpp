@@ -36,7 +36,7 @@ TipLabel::TipLabel(const QString &text, QWidget *parent) : QWidget(parent), m_te
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    adjustSize();
+    resize(sizeHint());
 }
 
 void TipLabel::setText(const QString &text)
@@ -72,7 +72,9 @@ void TipLabel::textLookChanged()
 {
     m_rendered = QImage();
     updateGeometry();
-    adjustSize();
+    // resize, not adjustSize: the text may be far wider than any screen when the label is a
+    // window of its own.
+    resize(sizeHint());
     update();
 }
 
