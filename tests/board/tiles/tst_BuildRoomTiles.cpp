@@ -57,6 +57,7 @@ private slots:
     void conversionErrorKeepsEarlierTiles();
     void missingTableLeavesTheListAlone();
     void fiveRoomsScreenshot();
+    void sixRoomsWrapInNarrowerTiles();
 
 private:
     QString NewDatabase(const QString &name, const QStringList &statements);
@@ -235,6 +236,30 @@ void tst_BuildRoomTiles::fiveRoomsScreenshot()
     QCOMPARE(m_list->tileCount(), 5);
     QCOMPARE(m_list->columns(), 2);
     Screenshot(u"tiles-five.png"_s);
+}
+
+// Six rooms make three columns 281 px wide: with the real fonts the rate lines wrap at
+// their space and nothing but a single word passes the wrapping width.
+void tst_BuildRoomTiles::sixRoomsWrapInNarrowerTiles()
+{
+    const QString file = m_folder.filePath(u"six.accdb"_s);
+    QCOMPARE(QProcess::execute(QStringLiteral(ZORVANE_ROOMDB), {file, u"--samples"_s}), 0);
+    m_store->Open(SqliteConnection(file));
+    m_store->Execute({u"Insert into Room (Roomname,Code,Stdprice,Saleprice,clubprice,Flag) "
+                      u"values ('经济单人间', 'TF', 128, 98, 88, 1)"_s},
+                     {});
+    Tiles::BuildRoomTiles(*m_store, *m_list);
+    QCOMPARE(m_list->columns(), 3);
+    for (int i = 0; i < m_list->tileCount(); ++i) {
+        const QRect inner = m_list->tileRect(i).adjusted(2, 2, -2, -2);
+        const qreal wrap = inner.right() + 1 - m_list->textOrigin(i).x();
+        const Markup::LayoutResult &layout = m_list->tileLayout(i);
+        for (const Markup::TextRun &run : layout.texts)
+            QVERIFY2(run.box.right() <= wrap || !run.text.trimmed().contains(u' '),
+                     qPrintable(run.text));
+        QVERIFY(layout.lineCount > 8); // the rate lines wrapped
+    }
+    Screenshot(u"tiles-six.png"_s);
 }
 
 QTEST_MAIN(tst_BuildRoomTiles)
