@@ -51,6 +51,7 @@ private slots:
     void cleanup();
     void demoRooms();
     void replacesWhatTheListHeld();
+    void hiddenListStillGetsItsTiles();
     void emptyTable();
     void nullFieldsReadAsEmptyAndZero();
     void conversionErrorKeepsEarlierTiles_data();
@@ -145,6 +146,18 @@ void tst_BuildRoomTiles::replacesWhatTheListHeld()
     Tiles::BuildRoomTiles(*m_store, *m_list);
     QCOMPARE(m_list->tileCount(), 1);
     QCOMPARE(m_list->columns(), 1);
+}
+
+// PicAlong "1" hides the list before the build; the tiles are built all the same and
+// the build leaves the visibility alone.
+void tst_BuildRoomTiles::hiddenListStillGetsItsTiles()
+{
+    m_store->Open(NewDatabase(
+        u"hidden.db"_s, SqliteSchema() + QStringList{u"Insert into Room (Code) values ('BJ')"_s}));
+    m_list->setVisible(Tiles::TileListVisible(u"1"_s));
+    Tiles::BuildRoomTiles(*m_store, *m_list);
+    QVERIFY(m_list->isHidden());
+    QCOMPARE(m_list->tileCount(), 1);
 }
 
 void tst_BuildRoomTiles::emptyTable()
