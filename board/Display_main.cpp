@@ -2,10 +2,16 @@
 
 #include "about/Aboutus.h"
 #include "board/ScreenCheck.h"
+#include "board/tiles/BuildRoomTiles.h"
+#include "board/tiles/TileText.h"
+#include "board/weather/WeatherClient.h"
+#include "board/weather/WeatherUpdater.h"
+#include "config/IniFile.h"
 #include "config/StartupParams.h"
 #include "config/sysParams.h"
 #include "controls/PictureBox.h"
 #include "controls/ReflectionLabel.h"
+#include "controls/tiles/TileList.h"
 #include "platform/Errors.h"
 #include "platform/FormMonitor.h"
 #include "platform/Fonts.h"
@@ -19,6 +25,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -133,6 +140,16 @@ void TDisplay_mainForm::createHeader()
     Label5->setFont(Fonts::WithSigns(Label5->font()));
     Label5->adjustSize();
 
+    const WeatherPanel weather{Label1, Label2, Label4, Label5, AdvGDIPPicture1, AdvGDIPPicture2};
+    ShowInitialWeather(weather);
+    IdHTTP1 = new WeatherUpdater(weather, this);
+    IdHTTP1->setObjectName(u"IdHTTP1"_s);
+    // The move to the display monitor follows only a weather update that ran to its end.
+    connect(IdHTTP1, &WeatherUpdater::finished, this, [this](bool completed) {
+        if (completed)
+            RunHandler([this] { Button1Click(); });
+    });
+
     // Never visible: its click is the move to the display monitor.
     Button1 = new QWidget(AdvPanel2);
     Button1->setObjectName(u"Button1"_s);
@@ -158,8 +175,10 @@ void TDisplay_mainForm::createFooter()
 
 void TDisplay_mainForm::createMiddle()
 {
-    AdvSmoothTileList1 = new QWidget(this);
+    AdvSmoothTileList1 = new TileList(this);
     AdvSmoothTileList1->setObjectName(u"AdvSmoothTileList1"_s);
+    Tiles::LoadTilePictures(GDIPPictureContainer1);
+    AdvSmoothTileList1->setPictureContainer(&GDIPPictureContainer1);
     PicShow = new QWidget(this);
     PicShow->setObjectName(u"PicShow"_s);
 }
@@ -246,7 +265,7 @@ void TDisplay_mainForm::layoutBands()
     AdvPanel1->setGeometry(0, height() - kFooterHeight, w, kFooterHeight);
     Image2->setGeometry(0, 0, w, kFooterHeight);
     AdvSmoothTileList1->setGeometry(0, kHeaderHeight, kTileListWidth, middleHeight);
-    const int showLeft = AdvSmoothTileList1->isVisibleTo(this) ? kTileListWidth : 0;
+    const int showLeft = AdvSmoothTileList1->isHidden() ? 0 : kTileListWidth;
     PicShow->setGeometry(showLeft, kHeaderHeight, std::max(0, w - showLeft), middleHeight);
 }
 
@@ -271,12 +290,16 @@ void TDisplay_mainForm::FormCreate()
         });
         ReadStartupParams(m_folder, params);
     }
+    m_weatherHost = Weather::ServiceHost(
+        IniFile(ProgramFolder::Join(m_folder, u"\\Params.ini"_s))
+            .ReadString(u"Weather"_s, u"Host"_s, Weather::DefaultHost()));
     ADOConnection1.Open(ConnStr);
     Label3->setText(MoveMsg);
     Label3->adjustSize();
     LoadBannersAndLogo();
-    AdvSmoothTileList1->setVisible(PicAlong != u"1"_s);
+    AdvSmoothTileList1->setVisible(Tiles::TileListVisible(PicAlong));
     layoutBands();
+    Tiles::BuildRoomTiles(ADOConnection1, *AdvSmoothTileList1);
     m_random.Randomize();
     ImageFiles = new QStringList;
 }
@@ -313,6 +336,14 @@ bool TDisplay_mainForm::Screenpixel() const
 void TDisplay_mainForm::FirstShow()
 {
     RunHandler([this] { FormShow(); });
+    // The board goes on screen once the first weather outcome is in (and with it the move
+    // to the display monitor), or when the request's own limits have long run out.
+    if (IdHTTP1->IsRunning()) {
+        QEventLoop wait;
+        connect(IdHTTP1, &WeatherUpdater::finished, &wait, &QEventLoop::quit);
+        QTimer::singleShot(20000, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
     // Maximised on the monitor the board stands on; without a window manager only the
     // monitor's own geometry followed by show covers it exactly.
     QScreen *screen = QGuiApplication::screenAt(geometry().topLeft());
@@ -327,7 +358,9 @@ void TDisplay_mainForm::FirstShow()
 
 void TDisplay_mainForm::FormShow()
 {
-    Button1Click();
+    if (m_weatherHost.isEmpty())
+        m_weatherHost = Weather::DefaultHost();
+    IdHTTP1->Start(m_weatherHost, CityCode);
 }
 
 void TDisplay_mainForm::Button1Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/BoardRandom.h"
+#include "controls/tiles/PictureContainer.h"
 #include "rates/RoomStore.h"
 
 #include <QStringList>
@@ -13,6 +14,8 @@ class QMenu;
 class QTimer;
 class PictureBox;
 class ReflectionLabel;
+class TileList;
+class WeatherUpdater;
 
 // The board: a borderless window covering the display monitor. It assembles the parts and
 // routes the timers and the tray menu; each part's behaviour lives in its own folder.
@@ -68,7 +71,7 @@ public:
     PictureBox *Image2 = nullptr;
     QLabel *Label3 = nullptr;
     // Middle band.
-    QWidget *AdvSmoothTileList1 = nullptr;
+    TileList *AdvSmoothTileList1 = nullptr;
     QWidget *PicShow = nullptr;
 
     QTimer *Timer1 = nullptr;
@@ -76,6 +79,7 @@ public:
     QTimer *Timer = nullptr;
     QTimer *Timer3 = nullptr;
     RoomStore ADOConnection1;
+    PictureContainer GDIPPictureContainer1;
     QSystemTrayIcon *CoolTrayIcon = nullptr;
     QMenu *AdvPopupMenu1 = nullptr;
     QAction *N1 = nullptr;
@@ -107,6 +111,8 @@ private:
     void PopupTrayMenu(QSystemTrayIcon::ActivationReason reason);
 
     QString m_folder;
+    QString m_weatherHost;
+    WeatherUpdater *IdHTTP1 = nullptr;
     BoardRandom m_random;
     bool m_startupEnded = false;
 };

@@ -1,5 +1,6 @@
 #include "board/Display_main.h"
 #include "controls/PictureBox.h"
+#include "controls/tiles/TileList.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Monitors.h"

@@ -6,12 +6,16 @@ mkdir -p "$artefacts"
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
 site=$(mktemp -d)
-trap 'rm -rf "$site"' EXIT
+stub=""
+trap 'kill $stub 2>/dev/null; rm -rf "$site"' EXIT
+export ZORVANE_WEATHER_PORT=${ZORVANE_WEATHER_PORT:-18088}
 
 fail() { echo "FAIL: $*"; exit 1; }
 
 install_site() {
     bash "$root/tools/demo/install-demo.sh" "$build" "$site" >/dev/null || fail "demo install"
+    "$site/weather-stub" --port "$ZORVANE_WEATHER_PORT" >"$artefacts/weather-stub.log" 2>&1 &
+    stub=$!
 }
 
 # Waits up to $2 seconds for a mapped window whose name is $1; prints its id.

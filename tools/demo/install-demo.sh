@@ -7,7 +7,9 @@ dest=$2
 rm -rf "$dest"
 mkdir -p "$dest"
 dest=$(cd "$dest" && pwd)
+port=${ZORVANE_WEATHER_PORT:-8088}
 cp "$build/app/zorvane" "$dest/zorvane"
+cp "$build/tools/weather-stub/weather-stub" "$dest/weather-stub"
 QT_QPA_PLATFORM=offscreen "$build/tools/demo/zorvane-demo-pictures" "$dest" 2>/dev/null
 "$build/tools/roomdb/roomdb" "$dest/Database.accdb" --samples
 cat >"$dest/Params.ini" <<INI
@@ -21,5 +23,7 @@ basepath=/Database.accdb
 Along=0
 [MoveShow]
 Msg=温馨提示:请各位亲们保管好自己的贵重物品，以防遗失，谢谢！
+[Weather]
+Host=127.0.0.1:$port
 INI
 echo "Demo installation: $dest"

@@ -5,6 +5,8 @@
 set -u
 dest=$1
 out=$2
+"$dest/weather-stub" --port "${ZORVANE_WEATHER_PORT:-8088}" >/dev/null 2>&1 &
+stub=$!
 "$dest/zorvane" &
 board=$!
 # 3.9 s of splash, then the board; give the slideshow time for a first transition.
@@ -13,4 +15,5 @@ import -window root "$out/demo-desktop.png"
 convert "$out/demo-desktop.png" -crop 1920x1080+1920+0 +repage "$out/demo-board.png"
 kill "$board" 2>/dev/null
 wait "$board" 2>/dev/null
+kill "$stub" 2>/dev/null
 exit 0
