@@ -2,6 +2,7 @@
 
 #include "about/Aboutus.h"
 #include "board/ScreenCheck.h"
+#include "board/slideshow/Slideshow.h"
 #include "board/tiles/BuildRoomTiles.h"
 #include "board/tiles/TileText.h"
 #include "board/weather/WeatherClient.h"
@@ -11,6 +12,7 @@
 #include "config/sysParams.h"
 #include "controls/PictureBox.h"
 #include "controls/ReflectionLabel.h"
+#include "controls/picshow/TPicShow.h"
 #include "controls/tiles/TileList.h"
 #include "platform/Errors.h"
 #include "platform/FormMonitor.h"
@@ -179,8 +181,9 @@ void TDisplay_mainForm::createMiddle()
     AdvSmoothTileList1->setObjectName(u"AdvSmoothTileList1"_s);
     Tiles::LoadTilePictures(GDIPPictureContainer1);
     AdvSmoothTileList1->setPictureContainer(&GDIPPictureContainer1);
-    PicShow = new QWidget(this);
+    PicShow = new TPicShow(this);
     PicShow->setObjectName(u"PicShow"_s);
+    m_slideshow = std::make_unique<Slideshow>(*PicShow, m_random, Slides, this);
 }
 
 void TDisplay_mainForm::createTimers()
@@ -300,8 +303,7 @@ void TDisplay_mainForm::FormCreate()
     AdvSmoothTileList1->setVisible(Tiles::TileListVisible(PicAlong));
     layoutBands();
     Tiles::BuildRoomTiles(ADOConnection1, *AdvSmoothTileList1);
-    m_random.Randomize();
-    ImageFiles = new QStringList;
+    m_slideshow->Start(m_folder);
 }
 
 bool TDisplay_mainForm::FatalChecks()
@@ -373,7 +375,10 @@ void TDisplay_mainForm::Timer1Timer() {}
 
 void TDisplay_mainForm::Timer2Timer() {}
 
-void TDisplay_mainForm::TimerTimer() {}
+void TDisplay_mainForm::TimerTimer()
+{
+    m_slideshow->TimerTimer();
+}
 
 void TDisplay_mainForm::Timer3Timer()
 {
@@ -382,8 +387,9 @@ void TDisplay_mainForm::Timer3Timer()
 
 void TDisplay_mainForm::FormDestroy()
 {
-    delete ImageFiles;
-    ImageFiles = nullptr;
+    // The control is a child and goes after this; it must not call back into the slideshow.
+    m_slideshow.reset();
+    Slides.ImageFiles.clear();
 }
 
 void TDisplay_mainForm::N1Click()

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "board/BoardRandom.h"
+#include "board/slideshow/SlideshowState.h"
 #include "controls/tiles/PictureContainer.h"
 #include "rates/RoomStore.h"
 
 #include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -14,7 +16,9 @@ class QMenu;
 class QTimer;
 class PictureBox;
 class ReflectionLabel;
+class Slideshow;
 class TileList;
+class TPicShow;
 class WeatherUpdater;
 
 // The board: a borderless window covering the display monitor. It assembles the parts and
@@ -44,10 +48,8 @@ public:
     void N4Click();
 
     // The window's state, under the names every part uses.
-    QStringList *ImageFiles = nullptr;
-    QString ImageFolder;
-    QString CurrentImage;
-    QString NextImage;
+    // ImageFiles, ImageFolder, CurrentImage and NextImage.
+    SlideshowState Slides;
     QString PicAlong = QStringLiteral("0");
     QString CityCode;
     QString ConnStr;
@@ -72,7 +74,7 @@ public:
     QLabel *Label3 = nullptr;
     // Middle band.
     TileList *AdvSmoothTileList1 = nullptr;
-    QWidget *PicShow = nullptr;
+    TPicShow *PicShow = nullptr;
 
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
@@ -114,5 +116,6 @@ private:
     QString m_weatherHost;
     WeatherUpdater *IdHTTP1 = nullptr;
     BoardRandom m_random;
+    std::unique_ptr<Slideshow> m_slideshow;
     bool m_startupEnded = false;
 };

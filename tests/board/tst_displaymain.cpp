@@ -24,6 +24,17 @@ namespace {
 
 const QString kInitialTip = u"温馨提示:请各位亲们保管好自己的贵重物品，以防遗失，谢谢！"_s;
 
+QByteArray PngBytes(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 // A board installation in a temporary folder.
 struct Installation
 {
@@ -49,6 +60,13 @@ struct Installation
                along + u"\r\n[MoveShow]\r\nMsg=欢迎光临\r\n"_s)
                   .toUtf8());
     }
+    // A complete installation: database, parameters and one picture for the slideshow.
+    void writeAll() const
+    {
+        writeDatabase();
+        writeParams();
+        write(u"images/lobby.png"_s, PngBytes({64, 40}));
+    }
     void write(const QString &name, const QByteArray &bytes) const
     {
         QDir(path()).mkpath(QFileInfo(file(name)).path());
@@ -62,17 +80,6 @@ struct Installation
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
-
-QByteArray PngBytes(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 } // namespace
 
@@ -173,7 +180,8 @@ void tst_DisplayMain::withoutParamsTheBoardRunsWithWhatWasDone()
     QCOMPARE(m_shown[0].caption, u"电子显示牌...."_s);
     QVERIFY(!m_shown[0].text.isEmpty());
     QCOMPARE(board.Label3->text(), kInitialTip);
-    QVERIFY(board.ImageFiles == nullptr);
+    QVERIFY(board.Slides.ImageFiles.isEmpty());
+    QVERIFY(board.Slides.ImageFolder.isEmpty());
     QVERIFY(!QFile::exists(site.file(u"Params.ini"_s)));
 
     for (QTimer *timer : {board.Timer1, board.Timer2, board.Timer, board.Timer3}) {
@@ -191,8 +199,7 @@ void tst_DisplayMain::noMonitorsReported()
 {
     Monitors::SetSourceForTesting([] { return QList<QRect>{}; });
     Installation site;
-    site.writeDatabase();
-    site.writeParams();
+    site.writeAll();
     TDisplay_mainForm board(site.path());
     QVERIFY(!board.StartupEnded());
     QVERIFY(m_shown.isEmpty());
@@ -241,12 +248,13 @@ void tst_DisplayMain::fullCreation()
     Installation site;
     site.writeDatabase();
     site.writeParams(along);
+    site.write(u"images/lobby.png"_s, PngBytes({64, 40}));
     TDisplay_mainForm board(site.path());
     QVERIFY2(m_shown.isEmpty(), m_shown.isEmpty() ? "" : qPrintable(m_shown[0].text));
     QCOMPARE(board.PicAlong, along);
     QCOMPARE(board.Label3->text(), u"欢迎光临"_s);
     QVERIFY(board.ADOConnection1.IsOpen());
-    QVERIFY(board.ImageFiles != nullptr);
+    QCOMPARE(board.Slides.ImageFiles, QStringList{u"lobby.png"_s});
     QCOMPARE(board.AdvSmoothTileList1->isVisibleTo(&board), tilesVisible);
     QVERIFY(site.read(u"Params.ini"_s).contains(("basename=" + site.path().toUtf8() + "\r\n")));
 }
@@ -284,8 +292,7 @@ void tst_DisplayMain::bannersAndLogo()
     QFETCH(QString, element);
     QFETCH(bool, hasPicture);
     Installation site;
-    site.writeDatabase();
-    site.writeParams();
+    site.writeAll();
     site.write(name, bytes);
     TDisplay_mainForm board(site.path());
     QVERIFY(m_shown.isEmpty());
@@ -313,8 +320,7 @@ void tst_DisplayMain::trayMenuCaptions()
 void tst_DisplayMain::exitEndsTheEventLoop()
 {
     Installation site;
-    site.writeDatabase();
-    site.writeParams();
+    site.writeAll();
     TDisplay_mainForm board(site.path());
     QTimer::singleShot(0, board.N4, &QAction::trigger);
     QTimer watchdog;
@@ -331,8 +337,7 @@ void tst_DisplayMain::boardWindowOnlyRaised()
         return QList<QRect>{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)};
     });
     Installation site;
-    site.writeDatabase();
-    site.writeParams();
+    site.writeAll();
     TDisplay_mainForm board(site.path());
     board.show();
     const QByteArray params = site.read(u"Params.ini"_s);
