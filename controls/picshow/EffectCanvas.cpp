@@ -18,7 +18,9 @@ Canvas::Canvas(QImage &frame, const QImage &start, const QImage &next, double pr
     }
     if (m_start.format() != QImage::Format_RGB32)
         m_start = m_start.convertToFormat(QImage::Format_RGB32);
-    if (m_frame.size() != next.size() || m_frame.format() != QImage::Format_RGB32)
+    // A frame shared with another image would be copied on write only to be overwritten.
+    if (m_frame.size() != next.size() || m_frame.format() != QImage::Format_RGB32 ||
+        !m_frame.isDetached())
         m_frame = QImage(next.size(), QImage::Format_RGB32);
     m_bits = reinterpret_cast<quint32 *>(m_frame.bits());
     m_stride = m_frame.bytesPerLine() / 4;

@@ -60,8 +60,10 @@ QImage StartingFrame(const QImage &onScreen, const QImage &backdrop, const QRect
         black.fill(Qt::black);
         return black;
     }
+    // The fast scaling: this frame shows for one transition only, and a smooth one of a
+    // 2160p picture would hold up the transition's first frame.
     return backdrop.copy(behind)
-        .scaled(pictureSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .scaled(pictureSize, Qt::IgnoreAspectRatio, Qt::FastTransformation)
         .convertToFormat(QImage::Format_RGB32);
 }
 

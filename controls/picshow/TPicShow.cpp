@@ -24,6 +24,29 @@ void TPicShow::SetPicture(const QImage &picture)
     m_picture = picture.format() == QImage::Format_RGB32
                     ? picture
                     : picture.convertToFormat(QImage::Format_RGB32);
+    if (!m_running)
+        prepare();
+}
+
+// Fresh memory for a frame costs a page fault per page; the buffers for the next
+// transition are therefore made while the control is idle, not between two frames.
+void TPicShow::prepare()
+{
+    m_preparedStart = QImage();
+    if (m_picture.isNull())
+        return;
+    if (m_spare.size() != m_picture.size()) {
+        m_spare = QImage(m_picture.size(), QImage::Format_RGB32);
+        m_spare.fill(Qt::black);
+    }
+    if (!m_overDraw || m_screen.size() != m_picture.size())
+        m_preparedStart = startingFrame();
+}
+
+QImage TPicShow::startingFrame()
+{
+    return PicShowFrames::StartingFrame(m_screen, backdrop(), placeOf(m_picture.size()),
+                                        m_picture.size(), m_overDraw);
 }
 
 void TPicShow::SetStyle(int style)
@@ -91,6 +114,8 @@ void TPicShow::SetBevelWidth(int width)
 void TPicShow::changed()
 {
     m_still = QImage();
+    if (!m_running)
+        prepare();
     update();
 }
 
@@ -122,12 +147,15 @@ void TPicShow::StartTransition()
     const quint64 transition = ++m_transition;
     m_transitionStyle = m_style;
     m_incoming = m_picture;
-    m_start = PicShowFrames::StartingFrame(m_screen, backdrop(), placeOf(m_incoming.size()),
-                                           m_incoming.size(), m_overDraw);
+    m_start = m_preparedStart.size() == m_incoming.size() ? m_preparedStart : startingFrame();
+    m_preparedStart = QImage();
+    const bool alreadyShown = m_start.constBits() == m_screen.constBits();
     m_screen = m_start;
     m_progress = 0;
-    m_still = QImage();
-    repaint();
+    if (!alreadyShown) {
+        m_still = QImage();
+        repaint();
+    }
     try {
         if (OnStart)
             OnStart();
@@ -148,6 +176,10 @@ void TPicShow::StopTransition()
     m_frameTimer.stop();
     m_running = false;
     ++m_transition;
+    m_incoming = QImage();
+    m_spare = std::move(m_start);
+    m_start = QImage();
+    prepare();
     update();
 }
 
@@ -171,23 +203,35 @@ void TPicShow::frameDue()
 void TPicShow::showNextFrame()
 {
     m_progress = qMin(100, m_progress + m_step);
+    if (m_screen.constBits() == m_start.constBits()) {
+        // The first frame: compose into the spare buffer rather than copying the start.
+        m_screen = m_spare.size() == m_incoming.size() ? std::move(m_spare) : QImage();
+        m_spare = QImage();
+    }
     PicShowEffects::ComposeFrame(m_transitionStyle, m_start, m_incoming, m_progress, m_screen);
     if (m_progress >= 100) {
         m_running = false;
+        m_spare = std::move(m_start);
         m_start = QImage();
         m_incoming = QImage();
+        prepare();
     }
-    repaint();
+    m_still = QImage();
+    repaint(placeOf(m_screen.size()));
     m_sinceFrame.start();
     emit frameShown(m_progress);
     if (m_running)
         m_frameTimer.start(m_delay);
+    else
+        QTimer::singleShot(m_delay, this, [this] { update(); }); // the smooth still, later
 }
 
 void TPicShow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     m_still = QImage();
+    if (!m_running)
+        prepare();
 }
 
 void TPicShow::paintBevel(QPainter &painter, QRect &rect, BevelCut cut) const
@@ -210,15 +254,21 @@ void TPicShow::paintBevel(QPainter &painter, QRect &rect, BevelCut cut) const
 void TPicShow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.drawImage(0, 0, backdrop());
-    QRect bevel = rect();
-    paintBevel(painter, bevel, m_bevelOuter);
-    paintBevel(painter, bevel, m_bevelInner);
+    const QRect place = m_screen.isNull() ? QRect() : placeOf(m_screen.size());
+    // The picture covers its place, so the backdrop is drawn only around it.
+    const QRegion around = event->region().subtracted(place);
+    if (!around.isEmpty()) {
+        painter.setClipRegion(around);
+        painter.drawImage(0, 0, backdrop());
+        QRect bevel = rect();
+        paintBevel(painter, bevel, m_bevelOuter);
+        paintBevel(painter, bevel, m_bevelInner);
+        painter.setClipping(false);
+    }
     if (m_screen.isNull())
         return;
-    const QRect place = placeOf(m_screen.size());
-    if (m_running || place.size() == m_screen.size()) {
+    const bool justEnded = m_sinceFrame.isValid() && m_sinceFrame.elapsed() < m_delay;
+    if (m_running || justEnded || place.size() == m_screen.size()) {
         // Frames of a running transition are scaled the fast way; they last 40 ms.
         painter.drawImage(place, m_screen);
         return;

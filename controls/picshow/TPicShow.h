@@ -88,6 +88,8 @@ protected:
 
 private:
     void showNextFrame();
+    void prepare();
+    QImage startingFrame();
     void frameDue();
     void changed();
     const QImage &backdrop();
@@ -116,6 +118,12 @@ private:
     QImage m_incoming;
     QImage m_start;
     QImage m_screen;
+    // The buffer of the frame before last, reused so that a transition neither copies nor
+    // allocates a frame.
+    QImage m_spare;
+    // The starting frame of the next transition when it comes from the backdrop, made
+    // while the control is idle.
+    QImage m_preparedStart;
     int m_progress = 0;
     QTimer m_frameTimer;
     QElapsedTimer m_sinceFrame;
