@@ -27,6 +27,22 @@ void ReflectionLabel::setReflectionRows(int rows)
     update();
 }
 
+namespace {
+
+// The lowest pixel row that holds any of the text's ink, or -1 for none.
+int LastInkRow(const QImage &line)
+{
+    for (int y = line.height() - 1; y >= 0; --y) {
+        const auto *pixels = reinterpret_cast<const QRgb *>(line.constScanLine(y));
+        for (int x = 0; x < line.width(); ++x)
+            if (qAlpha(pixels[x]) != 0)
+                return y;
+    }
+    return -1;
+}
+
+} // namespace
+
 void ReflectionLabel::paintEvent(QPaintEvent *)
 {
     const QFontMetrics metrics(font());
@@ -44,19 +60,24 @@ void ReflectionLabel::paintEvent(QPaintEvent *)
 
     QPainter p(this);
     p.drawImage(QPoint(0, 0), line);
-    if (m_reflectionRows == 0)
+    const int inkBottom = LastInkRow(line);
+    if (m_reflectionRows == 0 || inkBottom < 0)
         return;
 
-    // Mirror the glyphs below the baseline's descent so the reflection touches the text.
-    QImage mirror = line.mirrored(false, true);
+    // Mirrored about the text's lowest inked row, so the reflection touches the glyphs and
+    // its first row is the one at half opacity, whatever the font's descent.
+    const int rows = int(m_reflectionRows * dpr);
+    QImage mirror = line.copy(0, 0, line.width(), inkBottom + 1).mirrored(false, true);
+    mirror.setDevicePixelRatio(1);
     {
         QPainter mp(&mirror);
         mp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        QLinearGradient fade(0, 0, 0, m_reflectionRows);
+        QLinearGradient fade(0, 0, 0, rows);
         fade.setColorAt(0.0, QColor(0, 0, 0, 128));
         fade.setColorAt(1.0, QColor(0, 0, 0, 0));
-        mp.fillRect(QRect(0, 0, width(), lineHeight), fade);
+        mp.fillRect(QRect(0, 0, mirror.width(), mirror.height()), fade);
     }
-    const int top = metrics.ascent() + metrics.descent();
-    p.drawImage(QPoint(0, top), mirror, QRect(QPoint(0, 0), QSize(width(), m_reflectionRows) * dpr));
+    const int shown = std::min(rows, mirror.height());
+    p.drawImage(QRectF(0, (inkBottom + 1) / dpr, width(), shown / dpr), mirror,
+                QRectF(0, 0, mirror.width(), shown));
 }
