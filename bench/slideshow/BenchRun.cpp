@@ -13,12 +13,12 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
-#include <functional>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <random>
 #include <unistd.h>
 #include <vector>
@@ -38,8 +38,8 @@ void WritePictures(const QString &folder, int count, const QSize &size)
     QDir().mkpath(folder);
     std::mt19937 random(2024);
     std::uniform_int_distribution<int> byte(0, 255);
-    const QImage scene = SlideArt::Backdrop().scaled(size, Qt::IgnoreAspectRatio,
-                                                     Qt::SmoothTransformation);
+    const QImage scene =
+        SlideArt::Backdrop().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     for (int i = 0; i < count; ++i) {
         QImage picture = scene.convertToFormat(QImage::Format_RGB32);
         QPainter p(&picture);
@@ -48,7 +48,9 @@ void WritePictures(const QString &folder, int count, const QSize &size)
             p.setBrush(QColor(byte(random), byte(random), byte(random), 140));
             p.setPen(Qt::NoPen);
             const int r = 40 + byte(random);
-            p.drawEllipse(QPoint(byte(random) * size.width() / 256, byte(random) * size.height() / 256), r, r);
+            p.drawEllipse(
+                QPoint(byte(random) * size.width() / 256, byte(random) * size.height() / 256), r,
+                r);
         }
         p.end();
         for (int y = 0; y < size.height(); ++y) {
@@ -62,13 +64,6 @@ void WritePictures(const QString &folder, int count, const QSize &size)
         }
         picture.save(folder + u"/photo%1.jpg"_s.arg(i, 2, 10, QChar(u'0')), "JPEG", 90);
     }
-}
-
-double ThreadCpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 double ResidentMB()
@@ -152,7 +147,8 @@ void BenchGaps(int transitions)
         QTest::qWait(60); // the smooth still after the last frame, outside the transition
     }
     std::printf("  first transition (from the backdrop): tick to first frame %.1f ms of work,"
-                " reading %.1f ms\n", firstWork.front(), rig.loads.front());
+                " reading %.1f ms\n",
+                firstWork.front(), rig.loads.front());
     for (auto *v : {&gaps, &firstGaps, &work, &firstWork, &rig.loads})
         std::sort(v->begin(), v->end());
     auto median = [](const std::vector<double> &v) { return v[v.size() / 2]; };

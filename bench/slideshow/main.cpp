@@ -11,6 +11,7 @@
 
 int main(int argc, char **argv)
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // figures appear as they come
     cpu_set_t one;
     CPU_ZERO(&one);
     CPU_SET(0, &one);

@@ -24,9 +24,9 @@ static QByteArray ReaderFormat(const QString &path)
     if (extension == u"ico")
         return "ico";
     if (extension == u"wmf" || extension == u"emf")
-        throw BoardError(u"%1: Windows metafile pictures (WMF, EMF) cannot be shown on this "
-                         u"system; save the picture as JPEG or PNG."_s.arg(
-                             QDir::toNativeSeparators(path)));
+        throw BoardError(
+            u"%1: Windows metafile pictures (WMF, EMF) cannot be shown on this "
+            u"system; save the picture as JPEG or PNG."_s.arg(QDir::toNativeSeparators(path)));
     throw BoardError(u"%1: unknown picture file extension."_s.arg(QDir::toNativeSeparators(path)));
 }
 
@@ -43,8 +43,8 @@ QImage DecodePicture(const QString &path)
     // The header's size is checked first, so that a small file claiming a huge picture
     // fails before anything is allocated.
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() * 4 >
-                              qint64(kAllocationLimitMB) * 1024 * 1024)
+    if (size.isValid() &&
+        qint64(size.width()) * size.height() * 4 > qint64(kAllocationLimitMB) * 1024 * 1024)
         throw BoardError(u"%1: the picture is too large (%2 x %3 pixels)."_s.arg(shown)
                              .arg(size.width())
                              .arg(size.height()));

@@ -51,8 +51,8 @@ void Slideshow::CreateImageList(const QString &folder)
 {
     if (folder == m_state.ImageFolder)
         return;
-    const QStringList names =
-        SlideshowFiles::ListPictures(folder, SlideshowFiles::FileMask(SlideshowFiles::RegisteredFormats()));
+    const QStringList names = SlideshowFiles::ListPictures(
+        folder, SlideshowFiles::FileMask(SlideshowFiles::RegisteredFormats()));
     if (names.isEmpty()) {
         Messages::Show(u"Warning"_s, SlideshowFiles::NoPicturesText(folder),
                        Messages::Icon::Warning, m_dialogParent);

@@ -94,22 +94,19 @@ void Speckle(Canvas &c, const std::vector<int> &threshold, bool perRow)
     while (last > first && (threshold[size_t(last - 1)] <= 0 || threshold[size_t(last - 1)] >= 256))
         --last;
     for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < first;) {
-            const bool next = threshold[size_t(x)] >= 256;
-            int e = x;
-            while (e < first && (threshold[size_t(e)] >= 256) == next)
-                ++e;
-            c.span(next ? c.next() : c.start(), y, x, e);
-            x = e;
-        }
-        for (int x = last; x < w;) {
-            const bool next = threshold[size_t(x)] >= 256;
-            int e = x;
-            while (e < w && (threshold[size_t(e)] >= 256) == next)
-                ++e;
-            c.span(next ? c.next() : c.start(), y, x, e);
-            x = e;
-        }
+        // Columns outside the soft band are copied whole from one picture or the other.
+        auto copyWhole = [&](int from, int to) {
+            for (int x = from; x < to;) {
+                const bool next = threshold[size_t(x)] >= 256;
+                int e = x;
+                while (e < to && (threshold[size_t(e)] >= 256) == next)
+                    ++e;
+                c.span(next ? c.next() : c.start(), y, x, e);
+                x = e;
+            }
+        };
+        copyWhole(0, first);
+        copyWhole(last, w);
         if (first < last)
             SpeckleSpan(c, y, first, last, threshold.data() + first);
     }
@@ -162,16 +159,33 @@ bool ComposePixel(int style, Canvas &c)
 {
     const double t = c.t();
     switch (style) {
-    case 119: Blend(c, Weight(t), Weight(t), Weight(t)); break;
+    case 119:
+        Blend(c, Weight(t), Weight(t), Weight(t));
+        break;
     // Red moves first, then green, then blue.
-    case 172: Blend(c, Weight(3 * t), Weight(3 * t - 1), Weight(3 * t - 2)); break;
-    case 124: SpeckleFrom(c, false, true); break;
-    case 125: SpeckleFrom(c, false, false); break;
-    case 126: SpeckleFrom(c, true, true); break;
-    case 127: SpeckleFrom(c, true, false); break;
-    case 168: Pixelate(c); break;
-    case 169: Dissolve(c); break;
-    default: return false;
+    case 172:
+        Blend(c, Weight(3 * t), Weight(3 * t - 1), Weight(3 * t - 2));
+        break;
+    case 124:
+        SpeckleFrom(c, false, true);
+        break;
+    case 125:
+        SpeckleFrom(c, false, false);
+        break;
+    case 126:
+        SpeckleFrom(c, true, true);
+        break;
+    case 127:
+        SpeckleFrom(c, true, false);
+        break;
+    case 168:
+        Pixelate(c);
+        break;
+    case 169:
+        Dissolve(c);
+        break;
+    default:
+        return false;
     }
     return true;
 }

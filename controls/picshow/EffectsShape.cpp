@@ -22,7 +22,8 @@ void FromEdge(Canvas &c, bool right, bool bottom, const std::function<double(dou
 {
     const int w = c.width();
     for (int y = 0; y < c.height(); ++y) {
-        const int f = int(std::lround(std::clamp(fraction(RowPosition(c, y, bottom)), 0.0, 1.0) * w));
+        const int f =
+            int(std::lround(std::clamp(fraction(RowPosition(c, y, bottom)), 0.0, 1.0) * w));
         c.nextSpan(y, right ? w - f : 0, right ? w : f);
     }
 }
@@ -172,7 +173,8 @@ void Cells::draw(Canvas &c, Piece piece, const std::function<double(int)> &progr
             if (piece == Piece::Triangles) {
                 const bool upper = progress(2 * k) >= 1, lower = progress(2 * k + 1) >= 1;
                 for (int y = r.top(); y <= r.bottom(); ++y) {
-                    const int split = r.left() + int(std::lround((1 - (y - y0 + 0.5) / r.height()) * r.width()));
+                    const int split =
+                        r.left() + int(std::lround((1 - (y - y0 + 0.5) / r.height()) * r.width()));
                     if (upper)
                         c.nextSpan(y, r.left(), split);
                     if (lower)
@@ -245,7 +247,9 @@ bool ComposeCells(int style, Canvas &c)
     const double t = c.t();
     const Cells cells(c);
     const int cols = cells.columns, rows = cells.rows;
-    auto scattered = [t, style](int k) { return Delayed(t, 0.6 * Scatter(k, quint32(style)), 0.6); };
+    auto scattered = [t, style](int k) {
+        return Delayed(t, 0.6 * Scatter(k, quint32(style)), 0.6);
+    };
     auto wave = [t](double position) { return Delayed(t, 0.6 * position, 0.6); };
     auto column = [cols](int k) { return cols > 1 ? double(k % cols) / (cols - 1) : 0.0; };
     auto row = [cols, rows](int k) { return rows > 1 ? double(k / cols) / (rows - 1) : 0.0; };
@@ -256,13 +260,27 @@ bool ComposeCells(int style, Canvas &c)
     case 128:
         cells.draw(c, Piece::Whole, [t](int k) { return Scatter(k, 128) < t ? 1.0 : 0.0; });
         break;
-    case 143: cells.draw(c, Piece::Grow, scattered); break;
-    case 153: cells.draw(c, Piece::Circle, scattered); break;
-    case 164: cells.draw(c, Piece::Diamond, scattered); break;
-    case 146: cells.draw(c, Piece::Grow, [&](int k) { return wave(column(k)); }); break;
-    case 147: cells.draw(c, Piece::Grow, [&](int k) { return wave(1 - column(k)); }); break;
-    case 148: cells.draw(c, Piece::Grow, [&](int k) { return wave(row(k)); }); break;
-    case 149: cells.draw(c, Piece::Grow, [&](int k) { return wave(1 - row(k)); }); break;
+    case 143:
+        cells.draw(c, Piece::Grow, scattered);
+        break;
+    case 153:
+        cells.draw(c, Piece::Circle, scattered);
+        break;
+    case 164:
+        cells.draw(c, Piece::Diamond, scattered);
+        break;
+    case 146:
+        cells.draw(c, Piece::Grow, [&](int k) { return wave(column(k)); });
+        break;
+    case 147:
+        cells.draw(c, Piece::Grow, [&](int k) { return wave(1 - column(k)); });
+        break;
+    case 148:
+        cells.draw(c, Piece::Grow, [&](int k) { return wave(row(k)); });
+        break;
+    case 149:
+        cells.draw(c, Piece::Grow, [&](int k) { return wave(1 - row(k)); });
+        break;
     case 152: {
         const std::vector<int> rank = SpiralRanks(cols, rows);
         const double shown = t * cells.count();
@@ -293,14 +311,30 @@ bool ComposeShape(int style, Canvas &c)
     const double toCorner = std::atan2(-c.width() / 2.0, c.height() / 2.0);
     c.fill(c.start());
     switch (style) {
-    case 80: FromEdge(c, false, false, quarterCircle); break;
-    case 81: FromEdge(c, true, false, quarterCircle); break;
-    case 82: FromEdge(c, false, true, quarterCircle); break;
-    case 83: FromEdge(c, true, true, quarterCircle); break;
-    case 110: FromEdge(c, false, false, diagonal); break;
-    case 111: FromEdge(c, true, false, diagonal); break;
-    case 112: FromEdge(c, false, true, diagonal); break;
-    case 113: FromEdge(c, true, true, diagonal); break;
+    case 80:
+        FromEdge(c, false, false, quarterCircle);
+        break;
+    case 81:
+        FromEdge(c, true, false, quarterCircle);
+        break;
+    case 82:
+        FromEdge(c, false, true, quarterCircle);
+        break;
+    case 83:
+        FromEdge(c, true, true, quarterCircle);
+        break;
+    case 110:
+        FromEdge(c, false, false, diagonal);
+        break;
+    case 111:
+        FromEdge(c, true, false, diagonal);
+        break;
+    case 112:
+        FromEdge(c, false, true, diagonal);
+        break;
+    case 113:
+        FromEdge(c, true, true, diagonal);
+        break;
     case 84: {
         const double r = t * sqrt2;
         Centred(c, c.next(), [r](double d) { return d < r ? std::sqrt(r * r - d * d) : 0; });
@@ -312,29 +346,64 @@ bool ComposeShape(int style, Canvas &c)
         Centred(c, c.start(), [r](double d) { return d < r ? std::sqrt(r * r - d * d) : 0; });
         break;
     }
-    case 165: Centred(c, c.next(), [t](double d) { return 2 * t - d; }); break;
+    case 165:
+        Centred(c, c.next(), [t](double d) { return 2 * t - d; });
+        break;
     case 166:
         c.fill(c.next());
         Centred(c, c.start(), [t](double d) { return 2 * (1 - t) - d; });
         break;
-    case 158: BowTie(c, true); break;
-    case 159: BowTie(c, false); break;
-    case 160: DiagonalCross(c, false); break;
-    case 161: DiagonalCross(c, true); break;
-    case 114: Sweeps(c, 2, toCorner, kPi * t, false); break;
-    case 115: Sweeps(c, 2, toCorner, kPi * t, true); break;
-    case 116: Sweeps(c, 12, 0, 2 * kPi / 12 * t, true); break;
-    case 117: Sweeps(c, 12, 0, 2 * kPi / 12 * t, false); break;
+    case 158:
+        BowTie(c, true);
+        break;
+    case 159:
+        BowTie(c, false);
+        break;
+    case 160:
+        DiagonalCross(c, false);
+        break;
+    case 161:
+        DiagonalCross(c, true);
+        break;
+    case 114:
+        Sweeps(c, 2, toCorner, kPi * t, false);
+        break;
+    case 115:
+        Sweeps(c, 2, toCorner, kPi * t, true);
+        break;
+    case 116:
+        Sweeps(c, 12, 0, 2 * kPi / 12 * t, true);
+        break;
+    case 117:
+        Sweeps(c, 12, 0, 2 * kPi / 12 * t, false);
+        break;
     // The hand slows down as it comes round, like a dial settling.
-    case 144: Sweeps(c, 1, 0, 2 * kPi * (1 - (1 - t) * (1 - t)), true); break;
-    case 145: Sweeps(c, 1, 0, 2 * kPi * (1 - (1 - t) * (1 - t)), false); break;
-    case 151: RotatingStar(c); break;
-    case 120: Pivot(c, false, false); break;
-    case 121: Pivot(c, false, true); break;
-    case 122: Pivot(c, true, false); break;
-    case 123: Pivot(c, true, true); break;
-    case 150: RotatingRectangle(c); break;
-    default: return ComposeCells(style, c);
+    case 144:
+        Sweeps(c, 1, 0, 2 * kPi * (1 - (1 - t) * (1 - t)), true);
+        break;
+    case 145:
+        Sweeps(c, 1, 0, 2 * kPi * (1 - (1 - t) * (1 - t)), false);
+        break;
+    case 151:
+        RotatingStar(c);
+        break;
+    case 120:
+        Pivot(c, false, false);
+        break;
+    case 121:
+        Pivot(c, false, true);
+        break;
+    case 122:
+        Pivot(c, true, false);
+        break;
+    case 123:
+        Pivot(c, true, true);
+        break;
+    case 150:
+        RotatingRectangle(c);
+        break;
+    default:
+        return ComposeCells(style, c);
     }
     return true;
 }

@@ -33,28 +33,49 @@ struct AxisStyle
 };
 
 constexpr AxisStyle kAxisStyles[] = {
-    {1, Op::ExpandFrom, false, true},     {2, Op::ExpandFrom, false, false},
-    {3, Op::SlideIn, false, true},        {4, Op::SlideIn, false, false},
-    {5, Op::Reveal, false, false},        {6, Op::Reveal, false, true},
-    {7, Op::ExpandIn, false, true},       {8, Op::ExpandIn, false, false},
-    {9, Op::ToMiddle, false, false},      {10, Op::OutFromMiddle, false, false},
-    {11, Op::RevealOut, false, false},    {12, Op::RevealInSides, false, false},
-    {13, Op::InFromSides, false, false},  {14, Op::Unroll, false, false},
-    {15, Op::Unroll, false, true},        {16, Op::BuildUp, false, true},
-    {17, Op::BuildUp, false, false},      {18, Op::ExpandFrom, true, true},
-    {19, Op::ExpandFrom, true, false},    {20, Op::SlideIn, true, true},
-    {21, Op::SlideIn, true, false},       {22, Op::Reveal, true, false},
-    {23, Op::Reveal, true, true},         {24, Op::ExpandIn, true, true},
-    {25, Op::ExpandIn, true, false},      {26, Op::ToMiddle, true, false},
-    {27, Op::OutFromMiddle, true, false}, {28, Op::RevealOut, true, false},
-    {29, Op::SlideFromEnds, true, false}, {30, Op::InFromSides, true, false},
-    {31, Op::Unroll, true, false},        {32, Op::Unroll, true, true},
+    {1, Op::ExpandFrom, false, true},
+    {2, Op::ExpandFrom, false, false},
+    {3, Op::SlideIn, false, true},
+    {4, Op::SlideIn, false, false},
+    {5, Op::Reveal, false, false},
+    {6, Op::Reveal, false, true},
+    {7, Op::ExpandIn, false, true},
+    {8, Op::ExpandIn, false, false},
+    {9, Op::ToMiddle, false, false},
+    {10, Op::OutFromMiddle, false, false},
+    {11, Op::RevealOut, false, false},
+    {12, Op::RevealInSides, false, false},
+    {13, Op::InFromSides, false, false},
+    {14, Op::Unroll, false, false},
+    {15, Op::Unroll, false, true},
+    {16, Op::BuildUp, false, true},
+    {17, Op::BuildUp, false, false},
+    {18, Op::ExpandFrom, true, true},
+    {19, Op::ExpandFrom, true, false},
+    {20, Op::SlideIn, true, true},
+    {21, Op::SlideIn, true, false},
+    {22, Op::Reveal, true, false},
+    {23, Op::Reveal, true, true},
+    {24, Op::ExpandIn, true, true},
+    {25, Op::ExpandIn, true, false},
+    {26, Op::ToMiddle, true, false},
+    {27, Op::OutFromMiddle, true, false},
+    {28, Op::RevealOut, true, false},
+    {29, Op::SlideFromEnds, true, false},
+    {30, Op::InFromSides, true, false},
+    {31, Op::Unroll, true, false},
+    {32, Op::Unroll, true, true},
     // Same names as 18 and 25, drawn alike.
-    {33, Op::ExpandFrom, true, true},     {34, Op::ExpandIn, true, false},
-    {129, Op::Push, false, false},        {130, Op::Push, false, true},
-    {131, Op::PushSqueeze, false, false}, {132, Op::PushSqueeze, false, true},
-    {133, Op::Push, true, false},         {134, Op::Push, true, true},
-    {135, Op::PushSqueeze, true, false},  {136, Op::PushSqueeze, true, true},
+    {33, Op::ExpandFrom, true, true},
+    {34, Op::ExpandIn, true, false},
+    {129, Op::Push, false, false},
+    {130, Op::Push, false, true},
+    {131, Op::PushSqueeze, false, false},
+    {132, Op::PushSqueeze, false, true},
+    {133, Op::Push, true, false},
+    {134, Op::Push, true, true},
+    {135, Op::PushSqueeze, true, false},
+    {136, Op::PushSqueeze, true, true},
 };
 
 class Axis
@@ -137,7 +158,8 @@ void Axis::compose(const AxisStyle &s)
         break;
     case Op::Push:
         blit(next, s.far ? nearBand : farBand, leading);
-        blit(start, s.far ? band(a, L - a) : band(0, L - a), s.far ? band(0, L - a) : band(a, L - a));
+        blit(start, s.far ? band(a, L - a) : band(0, L - a),
+             s.far ? band(0, L - a) : band(a, L - a));
         break;
     case Op::PushSqueeze:
         blit(next, s.far ? nearBand : farBand, leading);
@@ -219,9 +241,9 @@ bool ComposeCorner(int style, Canvas &c)
         c.nextRect(Anchored(c, kReveal[style - 43], w, h));
     } else if (style >= 47 && style <= 51) {
         c.fill(next);
-        const QRect shrunk = style == 51 ? Centered(c, c.width() - w, c.height() - h)
-                                         : Anchored(c, kReveal[style - 47], c.width() - w,
-                                                    c.height() - h);
+        const QRect shrunk = style == 51
+                                 ? Centered(c, c.width() - w, c.height() - h)
+                                 : Anchored(c, kReveal[style - 47], c.width() - w, c.height() - h);
         c.blit(start, all, shrunk);
     } else if (style == 52) {
         c.blit(next, all, Centered(c, w, h));

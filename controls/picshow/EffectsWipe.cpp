@@ -129,8 +129,7 @@ Strips Staggered(double t, int count, From from)
 // Even bars first, odd bars after them, overlapping in the middle of the transition.
 Strips ThenOther(double t, int count, From first, From second)
 {
-    return {count,
-            [=](int i) { return i % 2 ? Clamp01((t - 0.4) / 0.6) : Clamp01(t / 0.6); },
+    return {count, [=](int i) { return i % 2 ? Clamp01((t - 0.4) / 0.6) : Clamp01(t / 0.6); },
             Alternate(first, second)};
 }
 
@@ -185,22 +184,51 @@ bool ComposeCrissCross(int style, Canvas &c)
     };
     auto mixed = [&](const Strips &rows, const Strips &columns) { Draw(c, &rows, &columns); };
     switch (style) {
-    case 86: lattice(F, F, F, F); break;
-    case 87: lattice(F, F, N, N); break;
-    case 88: lattice(N, N, F, F); break;
-    case 89: lattice(N, N, N, N); break;
+    case 86:
+        lattice(F, F, F, F);
+        break;
+    case 87:
+        lattice(F, F, N, N);
+        break;
+    case 88:
+        lattice(N, N, F, F);
+        break;
+    case 89:
+        lattice(N, N, N, N);
+        break;
     // The bounces: the lagging bars come back from the other side.
-    case 90: lattice(N, F, N, F); break;
-    case 91: lattice(N, F, F, N); break;
-    case 92: lattice(F, N, N, F); break;
-    case 93: lattice(F, N, F, N); break;
-    case 94: mixed(Lattice(t, rowBars, Always(F)), Even(t, columnBars, Alternate(N, F))); break;
-    case 95: mixed(Lattice(t, rowBars, Always(N)), Even(t, columnBars, Alternate(N, F))); break;
-    case 96: mixed(Even(t, rowBars, Alternate(N, F)), Lattice(t, columnBars, Always(F))); break;
-    case 97: mixed(Even(t, rowBars, Alternate(N, F)), Lattice(t, columnBars, Always(N))); break;
-    case 98: mixed(Even(t, rowBars, Alternate(N, F)), Even(t, columnBars, Alternate(N, F))); break;
-    case 99: mixed(ThenOther(t, rowBars, N, F), ThenOther(t, columnBars, F, N)); break;
-    default: return false;
+    case 90:
+        lattice(N, F, N, F);
+        break;
+    case 91:
+        lattice(N, F, F, N);
+        break;
+    case 92:
+        lattice(F, N, N, F);
+        break;
+    case 93:
+        lattice(F, N, F, N);
+        break;
+    case 94:
+        mixed(Lattice(t, rowBars, Always(F)), Even(t, columnBars, Alternate(N, F)));
+        break;
+    case 95:
+        mixed(Lattice(t, rowBars, Always(N)), Even(t, columnBars, Alternate(N, F)));
+        break;
+    case 96:
+        mixed(Even(t, rowBars, Alternate(N, F)), Lattice(t, columnBars, Always(F)));
+        break;
+    case 97:
+        mixed(Even(t, rowBars, Alternate(N, F)), Lattice(t, columnBars, Always(N)));
+        break;
+    case 98:
+        mixed(Even(t, rowBars, Alternate(N, F)), Even(t, columnBars, Alternate(N, F)));
+        break;
+    case 99:
+        mixed(ThenOther(t, rowBars, N, F), ThenOther(t, columnBars, F, N));
+        break;
+    default:
+        return false;
     }
     return true;
 }
@@ -219,15 +247,15 @@ bool ComposeShreds(int style, Canvas &c)
         From columns;
     };
     static constexpr Pair kShreds[] = {
-        {65, true, From::Far, false, From::Near},  {66, true, From::Near, false, From::Near},
-        {67, true, From::Out, false, From::Near},  {68, true, From::In, false, From::Near},
-        {76, false, From::Near, true, From::Far},  {77, false, From::Near, true, From::Near},
-        {78, false, From::Near, true, From::Out},  {79, false, From::Near, true, From::In},
-        {100, true, From::Far, true, From::Far},   {101, true, From::Far, true, From::Near},
-        {102, true, From::Near, true, From::Far},  {103, true, From::Near, true, From::Near},
-        {104, true, From::Far, true, From::Out},   {105, true, From::Near, true, From::Out},
-        {106, true, From::Out, true, From::Far},   {107, true, From::Out, true, From::Near},
-        {108, true, From::Out, true, From::Out},   {109, true, From::In, true, From::In},
+        {65, true, From::Far, false, From::Near}, {66, true, From::Near, false, From::Near},
+        {67, true, From::Out, false, From::Near}, {68, true, From::In, false, From::Near},
+        {76, false, From::Near, true, From::Far}, {77, false, From::Near, true, From::Near},
+        {78, false, From::Near, true, From::Out}, {79, false, From::Near, true, From::In},
+        {100, true, From::Far, true, From::Far},  {101, true, From::Far, true, From::Near},
+        {102, true, From::Near, true, From::Far}, {103, true, From::Near, true, From::Near},
+        {104, true, From::Far, true, From::Out},  {105, true, From::Near, true, From::Out},
+        {106, true, From::Out, true, From::Far},  {107, true, From::Out, true, From::Near},
+        {108, true, From::Out, true, From::Out},  {109, true, From::In, true, From::In},
     };
     for (const Pair &p : kShreds) {
         if (p.style != style)
@@ -250,35 +278,94 @@ bool ComposeWipe(int style, Canvas &c)
     auto columns = [&](const Strips &s) { Draw(c, nullptr, &s); };
     auto uneven = [&](int i) { return Delayed(t, 0.6 * Scatter(i, quint32(style)), 0.6); };
     switch (style) {
-    case 58: rows(Front(t, h, 0.35, From::Near, Bulge)); break;
-    case 59: rows(Front(t, h, 0.35, From::Far, Bulge)); break;
-    case 69: columns(Front(t, w, 0.35, From::Near, Bulge)); break;
-    case 70: columns(Front(t, w, 0.35, From::Far, Bulge)); break;
-    case 154: rows(Front(t, h, 0.5, From::Near, Vee)); break;
-    case 155: rows(Front(t, h, 0.5, From::Far, Vee)); break;
-    case 156: columns(Front(t, w, 0.5, From::Near, Vee)); break;
-    case 157: columns(Front(t, w, 0.5, From::Far, Vee)); break;
-    case 162: rows(Front(t, h, 0.15, From::Near, Teeth)); break;
-    case 163: columns(Front(t, w, 0.15, From::Near, Teeth)); break;
-    case 60: rows(Staggered(t, 12, From::Far)); break;
-    case 61: rows(Staggered(t, 12, From::Near)); break;
-    case 62: rows(ThenOther(t, 12, From::Near, From::Far)); break;
-    case 63: rows(ThenOther(t, 12, From::Far, From::Near)); break;
-    case 64: rows(Even(t, 12, Alternate(From::Near, From::Far))); break;
-    case 71: columns(Staggered(t, 16, From::Far)); break;
-    case 72: columns(Staggered(t, 16, From::Near)); break;
-    case 73: columns(ThenOther(t, 16, From::Near, From::Far)); break;
-    case 74: columns(ThenOther(t, 16, From::Far, From::Near)); break;
-    case 75: columns(Even(t, 16, Alternate(From::Near, From::Far))); break;
-    case 137: Blinds(c, true, 16, [t](int) { return t; }, false); break;
-    case 138: Blinds(c, false, 12, [t](int) { return t; }, false); break;
-    case 139: Blinds(c, true, 16, uneven, false); break;
-    case 140: Blinds(c, true, 16, uneven, true); break;
-    case 141: Blinds(c, false, 12, uneven, false); break;
-    case 142: Blinds(c, false, 12, uneven, true); break;
-    case 170: rows(RandomBars(t, std::max(8, h / 3), 170)); break;
-    case 171: columns(RandomBars(t, std::max(8, w / 3), 171)); break;
-    default: return ComposeCrissCross(style, c) || ComposeShreds(style, c);
+    case 58:
+        rows(Front(t, h, 0.35, From::Near, Bulge));
+        break;
+    case 59:
+        rows(Front(t, h, 0.35, From::Far, Bulge));
+        break;
+    case 69:
+        columns(Front(t, w, 0.35, From::Near, Bulge));
+        break;
+    case 70:
+        columns(Front(t, w, 0.35, From::Far, Bulge));
+        break;
+    case 154:
+        rows(Front(t, h, 0.5, From::Near, Vee));
+        break;
+    case 155:
+        rows(Front(t, h, 0.5, From::Far, Vee));
+        break;
+    case 156:
+        columns(Front(t, w, 0.5, From::Near, Vee));
+        break;
+    case 157:
+        columns(Front(t, w, 0.5, From::Far, Vee));
+        break;
+    case 162:
+        rows(Front(t, h, 0.15, From::Near, Teeth));
+        break;
+    case 163:
+        columns(Front(t, w, 0.15, From::Near, Teeth));
+        break;
+    case 60:
+        rows(Staggered(t, 12, From::Far));
+        break;
+    case 61:
+        rows(Staggered(t, 12, From::Near));
+        break;
+    case 62:
+        rows(ThenOther(t, 12, From::Near, From::Far));
+        break;
+    case 63:
+        rows(ThenOther(t, 12, From::Far, From::Near));
+        break;
+    case 64:
+        rows(Even(t, 12, Alternate(From::Near, From::Far)));
+        break;
+    case 71:
+        columns(Staggered(t, 16, From::Far));
+        break;
+    case 72:
+        columns(Staggered(t, 16, From::Near));
+        break;
+    case 73:
+        columns(ThenOther(t, 16, From::Near, From::Far));
+        break;
+    case 74:
+        columns(ThenOther(t, 16, From::Far, From::Near));
+        break;
+    case 75:
+        columns(Even(t, 16, Alternate(From::Near, From::Far)));
+        break;
+    case 137:
+        Blinds(
+            c, true, 16, [t](int) { return t; }, false);
+        break;
+    case 138:
+        Blinds(
+            c, false, 12, [t](int) { return t; }, false);
+        break;
+    case 139:
+        Blinds(c, true, 16, uneven, false);
+        break;
+    case 140:
+        Blinds(c, true, 16, uneven, true);
+        break;
+    case 141:
+        Blinds(c, false, 12, uneven, false);
+        break;
+    case 142:
+        Blinds(c, false, 12, uneven, true);
+        break;
+    case 170:
+        rows(RandomBars(t, std::max(8, h / 3), 170));
+        break;
+    case 171:
+        columns(RandomBars(t, std::max(8, w / 3), 171));
+        break;
+    default:
+        return ComposeCrissCross(style, c) || ComposeShreds(style, c);
     }
     return true;
 }

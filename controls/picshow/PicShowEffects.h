@@ -18,8 +18,7 @@ QString StyleName(int style);
 // Composes the frame of `style` at `progress` (0..100) into `frame`, reusing its buffer
 // when it already has the new picture's size. The starting frame is scaled to the new
 // picture's size when it differs. Progress 0 gives the starting frame, 100 the new picture.
-void ComposeFrame(int style, const QImage &start, const QImage &next, int progress,
-                  QImage &frame);
+void ComposeFrame(int style, const QImage &start, const QImage &next, int progress, QImage &frame);
 
 // The same, returning a new frame.
 QImage Frame(int style, const QImage &start, const QImage &next, int progress);

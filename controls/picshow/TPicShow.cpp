@@ -127,8 +127,7 @@ QRect TPicShow::PictureArea() const
 
 QRect TPicShow::placeOf(const QSize &picture) const
 {
-    return PicShowFrames::PictureRect(PictureArea(), picture, m_center, m_stretch,
-                                      m_proportional);
+    return PicShowFrames::PictureRect(PictureArea(), picture, m_center, m_stretch, m_proportional);
 }
 
 const QImage &TPicShow::backdrop()

@@ -63,7 +63,8 @@ int main(int argc, char **argv)
         p.drawText(QRect(kGap, 0, sheet.width(), 36), Qt::AlignVCenter,
                    u"Transition styles — frames at 25 %, 50 %, 75 %  (page %1)"_s.arg(page + 1));
         for (int k = 0; k < perPage && page * perPage + k < styles; ++k) {
-            const QPoint at(kGap + (k / kPerColumn) * kColumnWidth, 40 + (k % kPerColumn) * kRowHeight);
+            const QPoint at(kGap + (k / kPerColumn) * kColumnWidth,
+                            40 + (k % kPerColumn) * kRowHeight);
             DrawStyle(p, page * perPage + k, at, a, b);
         }
         p.end();

@@ -9,8 +9,8 @@
 
 namespace SlideArt {
 
-static void DrawHills(QPainter &p, const QSize &size, double baseline, double height,
-                      double phase, const QColor &colour)
+static void DrawHills(QPainter &p, const QSize &size, double baseline, double height, double phase,
+                      const QColor &colour)
 {
     QPainterPath hills;
     hills.moveTo(0, size.height());
@@ -83,8 +83,8 @@ QImage Sample(int which, const QSize &size)
         p.setBrush(QColor(255, 245, 200));
         p.drawEllipse(QPointF(w * 0.28, h * 0.35), h * 0.22, h * 0.22);
         p.setBrush(QColor(190, 40, 40));
-        p.drawPolygon(QPolygonF({QPointF(w * 0.55, h * 0.9), QPointF(w * 0.75, h * 0.2),
-                                 QPointF(w * 0.95, h * 0.9)}));
+        p.drawPolygon(QPolygonF(
+            {QPointF(w * 0.55, h * 0.9), QPointF(w * 0.75, h * 0.2), QPointF(w * 0.95, h * 0.9)}));
         p.setBrush(QColor(90, 30, 20));
         p.drawRect(QRectF(0, h * 0.9, w, h * 0.1));
     } else {

@@ -31,8 +31,14 @@ private slots:
 private:
     QString images() const { return m_program->path() + u"/images"_s; }
     void addPicture(const QString &name, QRgb colour, QSize size = QSize(64, 36));
-    bool start() { return RunHandler([&] { m_show->Start(m_program->path()); }); }
-    bool tick() { return RunHandler([&] { m_show->TimerTimer(); }); }
+    bool start()
+    {
+        return RunHandler([&] { m_show->Start(m_program->path()); });
+    }
+    bool tick()
+    {
+        return RunHandler([&] { m_show->TimerTimer(); });
+    }
     void waitForEnd() { QTRY_VERIFY_WITH_TIMEOUT(!m_view->TransitionRunning(), 5000); }
 
     std::unique_ptr<QTemporaryDir> m_program;

@@ -46,11 +46,11 @@ QByteArray PngBomb()
     QByteArray header(13, 0);
     qToBigEndian(quint32(100000), header.data());
     qToBigEndian(quint32(100000), header.data() + 4);
-    header[8] = 8; // bit depth
-    header[9] = 2; // RGB
+    header[8] = 8;                                                    // bit depth
+    header[9] = 2;                                                    // RGB
     const QByteArray zeros = QByteArray::fromHex("789c030000000001"); // an empty zlib stream
-    return QByteArray::fromHex("89504e470d0a1a0a") + chunk("IHDR", header) +
-           chunk("IDAT", zeros) + chunk("IEND", QByteArray());
+    return QByteArray::fromHex("89504e470d0a1a0a") + chunk("IHDR", header) + chunk("IDAT", zeros) +
+           chunk("IEND", QByteArray());
 }
 
 } // namespace

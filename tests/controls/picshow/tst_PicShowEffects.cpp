@@ -16,8 +16,9 @@ QImage Pattern(int which, QSize size = QSize(240, 135))
     QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, which == 0 ? qRgb(x, (y * 3) & 255, (x * y) & 255)
-                                            : qRgb(255 - y, (x * 5 + 40) & 255, 128 ^ x));
+            image.setPixel(x, y,
+                           which == 0 ? qRgb(x, (y * 3) & 255, (x * y) & 255)
+                                      : qRgb(255 - y, (x * 5 + 40) & 255, 128 ^ x));
     return image;
 }
 
@@ -118,23 +119,33 @@ void tst_PicShowEffects::semantics_data()
     QTest::addColumn<int>("which"); // 0 start, 1 new picture
     QTest::addColumn<QPoint>("from");
     // 240 x 135 at 50 %.
-    QTest::newRow("5 reveal: new picture in place on the left") << 5 << QPoint(10, 60) << 1 << QPoint(10, 60);
+    QTest::newRow("5 reveal: new picture in place on the left")
+        << 5 << QPoint(10, 60) << 1 << QPoint(10, 60);
     QTest::newRow("5 reveal: start on the right") << 5 << QPoint(200, 60) << 0 << QPoint(200, 60);
-    QTest::newRow("3 slide in from right: left edge arrives mid") << 3 << QPoint(120, 60) << 1 << QPoint(0, 60);
-    QTest::newRow("1 expand from right: squeezed by half") << 1 << QPoint(160, 60) << 1 << QPoint(80, 60);
-    QTest::newRow("129 push right: old left edge pushed to mid") << 129 << QPoint(120, 60) << 0 << QPoint(0, 60);
-    QTest::newRow("129 push right: new right edge at mid") << 129 << QPoint(119, 60) << 1 << QPoint(239, 60);
+    QTest::newRow("3 slide in from right: left edge arrives mid")
+        << 3 << QPoint(120, 60) << 1 << QPoint(0, 60);
+    QTest::newRow("1 expand from right: squeezed by half")
+        << 1 << QPoint(160, 60) << 1 << QPoint(80, 60);
+    QTest::newRow("129 push right: old left edge pushed to mid")
+        << 129 << QPoint(120, 60) << 0 << QPoint(0, 60);
+    QTest::newRow("129 push right: new right edge at mid")
+        << 129 << QPoint(119, 60) << 1 << QPoint(239, 60);
     QTest::newRow("22 reveal from top") << 22 << QPoint(100, 10) << 1 << QPoint(100, 10);
-    QTest::newRow("53 reveal out from centre: centre") << 53 << QPoint(120, 67) << 1 << QPoint(120, 67);
+    QTest::newRow("53 reveal out from centre: centre")
+        << 53 << QPoint(120, 67) << 1 << QPoint(120, 67);
     QTest::newRow("53 reveal out from centre: corner") << 53 << QPoint(2, 2) << 0 << QPoint(2, 2);
     QTest::newRow("54 reveal in to centre: corner") << 54 << QPoint(2, 2) << 1 << QPoint(2, 2);
-    QTest::newRow("51 contract to middle: old picture halved") << 51 << QPoint(60, 34) << 0 << QPoint(0, 0);
+    QTest::newRow("51 contract to middle: old picture halved")
+        << 51 << QPoint(60, 34) << 0 << QPoint(0, 0);
     QTest::newRow("84 ellipse out: centre") << 84 << QPoint(120, 67) << 1 << QPoint(120, 67);
-    QTest::newRow("85 ellipse in: centre keeps the old") << 85 << QPoint(120, 67) << 0 << QPoint(120, 67);
+    QTest::newRow("85 ellipse in: centre keeps the old")
+        << 85 << QPoint(120, 67) << 0 << QPoint(120, 67);
     QTest::newRow("110 diagonal from top left") << 110 << QPoint(3, 3) << 1 << QPoint(3, 3);
     QTest::newRow("110 diagonal: far corner") << 110 << QPoint(236, 131) << 0 << QPoint(236, 131);
-    QTest::newRow("144 sweep clockwise: right of top centre") << 144 << QPoint(180, 20) << 1 << QPoint(180, 20);
-    QTest::newRow("144 sweep clockwise: left of top centre") << 144 << QPoint(60, 20) << 0 << QPoint(60, 20);
+    QTest::newRow("144 sweep clockwise: right of top centre")
+        << 144 << QPoint(180, 20) << 1 << QPoint(180, 20);
+    QTest::newRow("144 sweep clockwise: left of top centre")
+        << 144 << QPoint(60, 20) << 0 << QPoint(60, 20);
 }
 
 void tst_PicShowEffects::semantics()

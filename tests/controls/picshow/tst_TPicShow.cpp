@@ -94,7 +94,8 @@ void tst_TPicShow::framesInOrder()
         expected.append(p);
     QCOMPARE(progress, expected);
     for (qsizetype i = 1; i < shownAt.size(); ++i)
-        QVERIFY2(shownAt[i] - shownAt[i - 1] >= 40, qPrintable(QString::number(shownAt[i] - shownAt[i - 1])));
+        QVERIFY2(shownAt[i] - shownAt[i - 1] >= 40,
+                 qPrintable(QString::number(shownAt[i] - shownAt[i - 1])));
     QCOMPARE(m_view->ScreenFrame(), picture);
 }
 
