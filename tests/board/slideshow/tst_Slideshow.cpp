@@ -27,6 +27,7 @@ private slots:
     void tickDuringTransitionStartsNext();
     void unreadableFirstPicture();
     void removedAfterListing();
+    void screenshot();
 
 private:
     QString images() const { return m_program->path() + u"/images"_s; }
@@ -246,6 +247,37 @@ void tst_Slideshow::removedAfterListing()
     QCOMPARE(m_view->ScreenFrame(), heldPicture);
     QCOMPARE(m_state.NextImage, held);
     QCOMPARE(m_boxes.size(), 1);
+}
+
+// The area as the board shows it: the stored backdrop inside the bevels, then a picture
+// coming in. Saved for a look when ZORVANE_SCREENSHOTS names a folder.
+void tst_Slideshow::screenshot()
+{
+    m_view->resize(534, 410);
+    QDir().mkpath(images());
+    QImage picture(960, 540, QImage::Format_RGB32);
+    for (int y = 0; y < 540; ++y)
+        for (int x = 0; x < 960; ++x)
+            picture.setPixel(x, y, qRgb(40 + x / 6, 90 + y / 5, 200 - x / 8));
+    QVERIFY(picture.save(images() + u"/lobby.jpg"_s, "JPEG"));
+    QVERIFY(start());
+    QTest::qWait(20);
+    const QImage primed = m_view->grab().toImage();
+    m_view->SetDelay(40);
+    m_view->SetStyle(84);
+    QVERIFY(RunHandler([&] { m_show->ShowNextImage(); }));
+    QTRY_VERIFY(m_view->Progress() >= 48);
+    const QImage middle = m_view->grab().toImage();
+    waitForEnd();
+    QTest::qWait(80);
+    const QImage shown = m_view->grab().toImage();
+    QVERIFY(primed != middle && middle != shown);
+    const QString folder = qEnvironmentVariable("ZORVANE_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        primed.save(folder + u"/slideshow-primed.png"_s);
+        middle.save(folder + u"/slideshow-middle.png"_s);
+        shown.save(folder + u"/slideshow-shown.png"_s);
+    }
 }
 
 QTEST_MAIN(tst_Slideshow)
