@@ -30,6 +30,9 @@ shown=""
 for _ in $(seq 300); do
     shown=$(xdotool search --onlyvisible --name '^电子显示牌....$' 2>/dev/null | head -n1)
     [ -n "$shown" ] && break
+    # The slideshow reports its empty picture folder once; confirm it, as staff would.
+    warning=$(xdotool search --onlyvisible --name '^Warning$' 2>/dev/null | head -n1)
+    [ -n "$warning" ] && xdotool windowfocus --sync "$warning" key Return 2>/dev/null
     kill -0 "$board" 2>/dev/null || break
     sleep 0.1
 done
