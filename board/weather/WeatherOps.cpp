@@ -28,10 +28,43 @@ QString DecodeWeatherBody(const QByteArray &body)
 
 namespace {
 
+// Deeper nesting is refused before parsing: printing a value back as text recurses once per
+// level, and an answer of a few hundred kilobytes of brackets would overflow the stack.
+constexpr int kMaxNesting = 64;
+
+// True when the text opens more than kMaxNesting arrays or objects before its first one closes.
+bool NestsTooDeep(const std::string &text)
+{
+    int depth = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxNesting)
+                return true;
+        } else if ((c == ']' || c == '}') && --depth <= 0) {
+            return false;
+        }
+    }
+    return false;
+}
+
 // Reads the first complete JSON value of the text; what follows it is ignored.
 std::optional<json> ParseLeading(const QString &text)
 {
-    std::istringstream stream(text.toStdString());
+    const std::string utf8 = text.toStdString();
+    if (NestsTooDeep(utf8))
+        return std::nullopt;
+    std::istringstream stream(utf8);
     json value;
     try {
         stream >> value;
