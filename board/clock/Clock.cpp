@@ -109,7 +109,8 @@ QString FormatTimeText(const QTime &time, const QLocale &locale)
     DropZone(tokens);
     bool twelveHour = false;
     for (const Token &token : tokens)
-        twelveHour = twelveHour || token.field == u'A' || token.field == u'a' || token.field == u'B';
+        twelveHour =
+            twelveHour || token.field == u'A' || token.field == u'a' || token.field == u'B';
     QString text;
     for (const Token &token : tokens)
         text += token.field.isNull() ? token.literal : Field(token, time, locale, twelveHour);

@@ -38,11 +38,13 @@ void tst_Clock::formatTimeText_data()
     QTest::newRow("12-hour evening") << u"en_US"_s << QTime(21, 5, 3) << u"9:05:03 PM"_s;
     QTest::newRow("12-hour midnight") << u"en_US"_s << QTime(0, 0, 0) << u"12:00:00 AM"_s;
     QTest::newRow("12-hour noon") << u"en_US"_s << QTime(12, 30, 0) << u"12:30:00 PM"_s;
-    QTest::newRow("Chinese marks, zone in brackets") << u"zh_TW"_s << QTime(15, 5, 3) << u"下午3:05:03"_s;
+    QTest::newRow("Chinese marks, zone in brackets")
+        << u"zh_TW"_s << QTime(15, 5, 3) << u"下午3:05:03"_s;
     QTest::newRow("no leading zero, dot separator") << u"fi_FI"_s << morning << u"9.05.03"_s;
     QTest::newRow("native digits become ASCII") << u"fa_IR"_s << morning << u"9:05:03"_s;
     QTest::newRow("quoted words") << u"fr_CA"_s << morning << u"09 h 05 min 03 s"_s;
-    QTest::newRow("mark first, unit words") << u"ko_KR"_s << QTime(14, 5, 3) << u"오후 2시 5분 3초"_s;
+    QTest::newRow("mark first, unit words")
+        << u"ko_KR"_s << QTime(14, 5, 3) << u"오후 2시 5분 3초"_s;
 }
 
 void tst_Clock::formatTimeText()

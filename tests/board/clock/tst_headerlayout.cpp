@@ -50,16 +50,20 @@ void tst_HeaderLayout::compute_data()
     QTest::addColumn<int>("width");
     QTest::addColumn<HeaderTexts>("texts");
     QTest::addColumn<HeaderLefts>("lefts");
-    const HeaderTexts design{u"2016-12-26   星期一"_s, u"20:12:45"_s, u"成都今日"_s,
-                             u"4~13℃"_s,              u"明日"_s,     u"4~13℃"_s};
+    const HeaderTexts design{
+        u"2016-12-26   星期一"_s, u"20:12:45"_s, u"成都今日"_s, u"4~13℃"_s, u"明日"_s, u"4~13℃"_s};
     // date 1920 - 34 × 21, time 1920 - 62 × 10, captions 48 × 8 and 46 × 4, temperatures
     // 40 × 6 and 20 × 6; the icons at fixed distances.
     QTest::newRow("full HD") << 1920 << design
                              << HeaderLefts{1206, 1300, 1536, 1680, 1736, 1800, 1625, 1780};
     QTest::newRow("design width") << 1344 << design
                                   << HeaderLefts{630, 724, 960, 1104, 1160, 1224, 1049, 1204};
-    const HeaderTexts other{u"2016-12-26   星期一"_s, u"9:05:03 PM"_s, u"乌鲁木齐今日"_s,
-                            u"-15~-3℃"_s,             u"明日"_s,       u"-18~-6℃"_s};
+    const HeaderTexts other{u"2016-12-26   星期一"_s,
+                            u"9:05:03 PM"_s,
+                            u"乌鲁木齐今日"_s,
+                            u"-15~-3℃"_s,
+                            u"明日"_s,
+                            u"-18~-6℃"_s};
     QTest::newRow("12-hour clock, long city, frost")
         << 1920 << other << HeaderLefts{1206, 1176, 1344, 1600, 1736, 1760, 1625, 1780};
     QTest::newRow("empty texts") << 1920 << HeaderTexts{}

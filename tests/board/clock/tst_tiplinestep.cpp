@@ -39,7 +39,8 @@ struct Board
     QWidget *middle = new QWidget(&window);
     QWidget *footer = new QWidget(&window);
     QWidget *banner = new QWidget(footer);
-    TipLabel *tip = new TipLabel(u"温馨提示:请各位亲们保管好自己的贵重物品，以防遗失，谢谢！"_s, footer);
+    TipLabel *tip =
+        new TipLabel(u"温馨提示:请各位亲们保管好自己的贵重物品，以防遗失，谢谢！"_s, footer);
 
     Board()
     {
@@ -106,8 +107,10 @@ void tst_TipLineStep::oneTickRepaintsOnlyTheFooter()
     QVERIFY(!recorder.painted.isEmpty());
     const QRect bounds = recorder.painted.boundingRect();
     QVERIFY2(board.footerBand().contains(bounds),
-             qPrintable(u"painted %1,%2 %3x%4"_s.arg(bounds.x()).arg(bounds.y())
-                            .arg(bounds.width()).arg(bounds.height())));
+             qPrintable(u"painted %1,%2 %3x%4"_s.arg(bounds.x())
+                            .arg(bounds.y())
+                            .arg(bounds.width())
+                            .arg(bounds.height())));
     QVERIFY(dirty.contains(bounds));
 }
 

@@ -43,7 +43,8 @@ void tst_DialogPlacement::initTestCase()
         m_boxes << box.caption + u": "_s + box.text;
         return false;
     });
-    const QString connStr = u"Provider=SQLite;Data Source="_s + m_folder.filePath(u"Database.accdb"_s);
+    const QString connStr =
+        u"Provider=SQLite;Data Source="_s + m_folder.filePath(u"Database.accdb"_s);
     QFile database(m_folder.filePath(u"Database.accdb"_s));
     QVERIFY(database.open(QIODevice::WriteOnly));
     database.close();
