@@ -2,6 +2,9 @@
 
 #include "about/Aboutus.h"
 #include "board/ScreenCheck.h"
+#include "board/clock/Clock.h"
+#include "board/clock/HeaderLayout.h"
+#include "board/clock/TipLineStep.h"
 #include "board/slideshow/Slideshow.h"
 #include "board/tiles/BuildRoomTiles.h"
 #include "board/tiles/TileText.h"
@@ -14,6 +17,7 @@
 #include "controls/ReflectionLabel.h"
 #include "controls/picshow/TPicShow.h"
 #include "controls/tiles/TileList.h"
+#include "controls/tiplabel/TipLabel.h"
 #include "platform/Errors.h"
 #include "platform/FormMonitor.h"
 #include "platform/Fonts.h"
@@ -27,6 +31,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -164,7 +169,7 @@ void TDisplay_mainForm::createFooter()
     AdvPanel1 = new QWidget(this);
     AdvPanel1->setObjectName(u"AdvPanel1"_s);
     Image2 = MakePicture(AdvPanel1, u"Image2"_s, QRect(0, 0, width(), kFooterHeight));
-    Label3 = new QLabel(u"温馨提示:请各位亲们保管好自己的贵重物品，以防遗失，谢谢！"_s, AdvPanel1);
+    Label3 = new TipLabel(u"温馨提示:请各位亲们保管好自己的贵重物品，以防遗失，谢谢！"_s, AdvPanel1);
     Label3->setObjectName(u"Label3"_s);
     Label3->setFont(Fonts::Pixel(kYaHei, 29, true));
     QPalette red = Label3->palette();
@@ -197,7 +202,8 @@ void TDisplay_mainForm::createTimers()
         return timer;
     };
     Timer1 = make(u"Timer1"_s, 1000, &TDisplay_mainForm::Timer1Timer);
-    Timer2 = make(u"Timer2"_s, 1, &TDisplay_mainForm::Timer2Timer);
+    // A 1 ms timer ticked every 10 ms on the boards this pace was made for; ask for 10 ms.
+    Timer2 = make(u"Timer2"_s, 10, &TDisplay_mainForm::Timer2Timer);
     Timer2->setTimerType(Qt::PreciseTimer);
     Timer = make(u"Timer"_s, 9000, &TDisplay_mainForm::TimerTimer);
     Timer3 = make(u"Timer3"_s, 300000, &TDisplay_mainForm::Timer3Timer);
@@ -256,8 +262,32 @@ void TDisplay_mainForm::mousePressEvent(QMouseEvent *event)
 
 void TDisplay_mainForm::resizeEvent(QResizeEvent *event)
 {
+    // Delivered before the window is painted at its new size.
+    RunHandler([this] { FormCanResize(width()); });
     layoutBands();
     QWidget::resizeEvent(event);
+}
+
+void TDisplay_mainForm::moveEvent(QMoveEvent *event)
+{
+    RunHandler([this] { FormCanResize(width()); });
+    QWidget::moveEvent(event);
+}
+
+void TDisplay_mainForm::FormCanResize(int newWidth)
+{
+    const HeaderLayout::HeaderLefts lefts = HeaderLayout::Compute(
+        newWidth, {AdvReflectionLabel1->text(), AdvReflectionLabel2->text(), Label1->text(),
+                   Label2->text(), Label4->text(), Label5->text()});
+    const auto place = [](QWidget *element, int left) { element->move(left, element->y()); };
+    place(AdvReflectionLabel1, lefts.date);
+    place(AdvReflectionLabel2, lefts.time);
+    place(Label1, lefts.todayCaption);
+    place(Label2, lefts.todayTemps);
+    place(Label4, lefts.tomorrowCaption);
+    place(Label5, lefts.tomorrowTemps);
+    place(AdvGDIPPicture1, lefts.todayIcon);
+    place(AdvGDIPPicture2, lefts.tomorrowIcon);
 }
 
 void TDisplay_mainForm::layoutBands()
@@ -371,13 +401,29 @@ void TDisplay_mainForm::Button1Click()
         SetFormMonitor(this, 1);
 }
 
-void TDisplay_mainForm::Timer1Timer() {}
+void TDisplay_mainForm::Timer1Timer()
+{
+    m_random.Randomize();
+    const int drawn = m_random.Next(40);
+    const QDateTime now = QDateTime::currentDateTime();
+    AdvReflectionLabel2->setText(Clock::FormatTimeText(now.time()));
+    AdvReflectionLabel1->setText(Clock::FormatDateText(now.date()));
+    if (Clock::TileToggleDue(drawn, now.time().hour(), PicAlong)) {
+        AdvSmoothTileList1->setVisible(AdvSmoothTileList1->isHidden());
+        layoutBands();
+    }
+}
 
-void TDisplay_mainForm::Timer2Timer() {}
+void TDisplay_mainForm::Timer2Timer()
+{
+    // The move itself repaints the label's old and new places in the footer, nothing more.
+    Clock::StepTipLine(Label3, width());
+}
 
 void TDisplay_mainForm::TimerTimer()
 {
-    m_slideshow->TimerTimer();
+    if (m_slideshow)
+        m_slideshow->TimerTimer();
 }
 
 void TDisplay_mainForm::Timer3Timer()

@@ -18,6 +18,7 @@ class PictureBox;
 class ReflectionLabel;
 class Slideshow;
 class TileList;
+class TipLabel;
 class TPicShow;
 class WeatherUpdater;
 
@@ -71,7 +72,7 @@ public:
     // Footer.
     QWidget *AdvPanel1 = nullptr;
     PictureBox *Image2 = nullptr;
-    QLabel *Label3 = nullptr;
+    TipLabel *Label3 = nullptr;
     // Middle band.
     TileList *AdvSmoothTileList1 = nullptr;
     TPicShow *PicShow = nullptr;
@@ -92,6 +93,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
@@ -101,6 +103,7 @@ private:
     void createTimers();
     void createTray();
     void layoutBands();
+    void FormCanResize(int newWidth);
 
     void FormCreate();
     bool FatalChecks();

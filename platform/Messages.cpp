@@ -26,13 +26,15 @@ static QMessageBox::Icon BoxIcon(Icon icon)
     Q_UNREACHABLE();
 }
 
-void Show(const QString &caption, const QString &text, Icon icon, QWidget *parent)
+void Show(const QString &caption, const QString &text, Icon icon, QWidget *parent,
+          Button button)
 {
     if (Presenter()) {
-        Presenter()({caption, text, icon});
+        Presenter()({caption, text, icon, button});
         return;
     }
-    QMessageBox box(BoxIcon(icon), caption, text, QMessageBox::Ok, parent);
+    QMessageBox box(BoxIcon(icon), caption, text,
+                    button == Button::Cancel ? QMessageBox::Cancel : QMessageBox::Ok, parent);
     box.exec();
 }
 

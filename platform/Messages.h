@@ -16,10 +16,11 @@ inline const QString &ProgramTitle()
 }
 
 enum class Icon { Error, Warning, Information, Question };
+enum class Button { Ok, Cancel };
 
-// Shows a modal box and returns when it is confirmed.
+// Shows a modal box with a single button and returns when it is pressed.
 void Show(const QString &caption, const QString &text, Icon icon = Icon::Error,
-          QWidget *parent = nullptr);
+          QWidget *parent = nullptr, Button button = Button::Ok);
 
 // Asks a yes/no question; true for yes.
 bool Ask(const QString &caption, const QString &text, QWidget *parent = nullptr);
@@ -34,6 +35,7 @@ struct Shown
     QString caption;
     QString text;
     Icon icon;
+    Button button = Button::Ok;
 };
 void SetPresenterForTesting(std::function<bool(const Shown &)> presenter);
 

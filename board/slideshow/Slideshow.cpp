@@ -55,7 +55,7 @@ void Slideshow::CreateImageList(const QString &folder)
         folder, SlideshowFiles::FileMask(SlideshowFiles::RegisteredFormats()));
     if (names.isEmpty()) {
         Messages::Show(u"Warning"_s, SlideshowFiles::NoPicturesText(folder),
-                       Messages::Icon::Warning, m_dialogParent);
+                       Messages::Icon::Warning, m_dialogParent, Messages::Button::Cancel);
         return;
     }
     m_state.ImageFiles = names;

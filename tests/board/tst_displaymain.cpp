@@ -1,6 +1,8 @@
 #include "board/Display_main.h"
 #include "controls/PictureBox.h"
+#include "controls/ReflectionLabel.h"
 #include "controls/tiles/TileList.h"
+#include "controls/tiplabel/TipLabel.h"
 #include "platform/Fonts.h"
 #include "platform/Messages.h"
 #include "platform/Monitors.h"
@@ -98,6 +100,8 @@ private slots:
     void fullCreation();
     void bannersAndLogo_data();
     void bannersAndLogo();
+    void headerFollowsTheWidth();
+    void clockAndTipLineTicks();
     void trayMenuCaptions();
     void exitEndsTheEventLoop();
     void boardWindowOnlyRaised();
@@ -299,6 +303,38 @@ void tst_DisplayMain::bannersAndLogo()
     auto *picture = board.findChild<PictureBox *>(element);
     QVERIFY(picture);
     QCOMPARE(!picture->picture().isNull(), hasPicture);
+}
+
+// Before the board is seen at a new width the date, time and weather stand at their
+// distances from the right edge, computed from the texts shown at that moment.
+void tst_DisplayMain::headerFollowsTheWidth()
+{
+    Installation site;
+    TDisplay_mainForm board(site.path());
+    board.AdvReflectionLabel1->setText(u"2016-12-26   星期一"_s);
+    board.resize(1920, 1080);
+    board.show();
+    QCOMPARE(board.AdvReflectionLabel1->x(), 1920 - 34 * 21);
+    QCOMPARE(board.Label4->x(), 1736);
+    QCOMPARE(board.AdvGDIPPicture1->x(), 1625);
+    QCOMPARE(board.AdvGDIPPicture2->x(), 1780);
+    QCOMPARE(board.AdvGDIPPicture1->y(), 4);
+}
+
+void tst_DisplayMain::clockAndTipLineTicks()
+{
+    Installation site;
+    site.writeAll();
+    TDisplay_mainForm board(site.path());
+    board.resize(1920, 1080);
+    board.show();
+    QMetaObject::invokeMethod(board.Timer1, "timeout");
+    QVERIFY(board.AdvReflectionLabel1->text().startsWith(
+        QDate::currentDate().toString(u"yyyy-MM-dd"_s) + u"   星期"_s));
+    QVERIFY(board.AdvReflectionLabel2->text() != u"20:12:45"_s);
+    const int left = board.Label3->x();
+    QMetaObject::invokeMethod(board.Timer2, "timeout");
+    QCOMPARE(board.Label3->x(), left - 1);
 }
 
 void tst_DisplayMain::trayMenuCaptions()

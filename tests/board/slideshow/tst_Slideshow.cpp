@@ -109,6 +109,7 @@ void tst_Slideshow::onlyHiddenPicturesWarn()
     QCOMPARE(m_boxes.size(), 1);
     QCOMPARE(m_boxes[0].caption, u"Warning"_s);
     QCOMPARE(m_boxes[0].icon, Messages::Icon::Warning);
+    QCOMPARE(m_boxes[0].button, Messages::Button::Cancel);
     QCOMPARE(m_boxes[0].text, QDir::toNativeSeparators(images()) +
                                   u"\r\nThe specified folder does not contain any supported "
                                   u"image file."_s);
