@@ -376,6 +376,9 @@ void TDisplay_mainForm::FirstShow()
         QTimer::singleShot(20000, &wait, &QEventLoop::quit);
         wait.exec();
     }
+    // The header is laid out from the texts it shows, so show today's date and time, not
+    // the design texts, before the board is first seen at its full width.
+    RunHandler([this] { ShowClock(); });
     // Maximised on the monitor the board stands on; without a window manager only the
     // monitor's own geometry followed by show covers it exactly.
     QScreen *screen = QGuiApplication::screenAt(geometry().topLeft());
@@ -405,13 +408,18 @@ void TDisplay_mainForm::Timer1Timer()
 {
     m_random.Randomize();
     const int drawn = m_random.Next(40);
-    const QDateTime now = QDateTime::currentDateTime();
-    AdvReflectionLabel2->setText(Clock::FormatTimeText(now.time()));
-    AdvReflectionLabel1->setText(Clock::FormatDateText(now.date()));
-    if (Clock::TileToggleDue(drawn, now.time().hour(), PicAlong)) {
+    ShowClock();
+    if (Clock::TileToggleDue(drawn, QTime::currentTime().hour(), PicAlong)) {
         AdvSmoothTileList1->setVisible(AdvSmoothTileList1->isHidden());
         layoutBands();
     }
+}
+
+void TDisplay_mainForm::ShowClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    AdvReflectionLabel2->setText(Clock::FormatTimeText(now.time()));
+    AdvReflectionLabel1->setText(Clock::FormatDateText(now.date()));
 }
 
 void TDisplay_mainForm::Timer2Timer()

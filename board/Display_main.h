@@ -109,6 +109,7 @@ private:
     bool FatalChecks();
     void LoadBannersAndLogo();
     void Timer1Timer();
+    void ShowClock();
     void Timer2Timer();
     void TimerTimer();
     void Timer3Timer();
