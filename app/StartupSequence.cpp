@@ -63,7 +63,8 @@ void RunSplashStages(TFirstForm &splash, const SplashPacing &pacing,
     }
 }
 
-int RunStartup(const QString &programFolder, const SplashPacing &pacing)
+int RunStartup(const QString &programFolder, const SplashPacing &pacing, const BoardPace &pace,
+               const std::function<void(TDisplay_mainForm &)> &onBoard)
 {
     auto *splash = new TFirstForm;
     splash->show();
@@ -74,9 +75,11 @@ int RunStartup(const QString &programFolder, const SplashPacing &pacing)
     splash->deleteLater();
     Pause(pacing.afterReleaseMs);
 
-    TDisplay_mainForm board(programFolder);
+    TDisplay_mainForm board(programFolder, pace);
     if (board.StartupEnded())
         return 0;
+    if (onBoard)
+        onBoard(board);
     QTimer::singleShot(0, &board, [&board] { board.FirstShow(); });
     QApplication::exec();
     return 0;

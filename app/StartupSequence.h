@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/BoardPace.h"
+
 #include <QString>
 #include <array>
 #include <functional>
@@ -30,4 +32,8 @@ void RunSplashStages(TFirstForm &splash, const SplashPacing &pacing,
 
 // The whole main routine after the application object exists: splash, board, event loop.
 // Returns the process's exit status, 0 also after a fatal start-up check.
-int RunStartup(const QString &programFolder, const SplashPacing &pacing = {});
+// `onBoard` runs once the board exists and before its event loop (the soak run watches it).
+class TDisplay_mainForm;
+int RunStartup(const QString &programFolder, const SplashPacing &pacing = {},
+               const BoardPace &pace = {},
+               const std::function<void(TDisplay_mainForm &)> &onBoard = {});

@@ -89,7 +89,7 @@ void LoadPictureInto(PictureBox *element, const QString &path)
 
 } // namespace
 
-TDisplay_mainForm::TDisplay_mainForm(const QString &programFolder)
+TDisplay_mainForm::TDisplay_mainForm(const QString &programFolder, const BoardPace &pace)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_folder(programFolder)
 {
     setObjectName(u"Display_mainForm"_s);
@@ -106,7 +106,7 @@ TDisplay_mainForm::TDisplay_mainForm(const QString &programFolder)
     createFooter();
     createMiddle();
     createTray();
-    createTimers();
+    createTimers(pace);
     layoutBands();
     RunHandler([this] { FormCreate(); });
 }
@@ -191,7 +191,7 @@ void TDisplay_mainForm::createMiddle()
     m_slideshow = std::make_unique<Slideshow>(*PicShow, m_random, Slides, this);
 }
 
-void TDisplay_mainForm::createTimers()
+void TDisplay_mainForm::createTimers(const BoardPace &pace)
 {
     const auto make = [this](const QString &name, int interval, void (TDisplay_mainForm::*tick)()) {
         auto *timer = new QTimer(this);
@@ -201,12 +201,12 @@ void TDisplay_mainForm::createTimers()
         timer->start();
         return timer;
     };
-    Timer1 = make(u"Timer1"_s, 1000, &TDisplay_mainForm::Timer1Timer);
+    Timer1 = make(u"Timer1"_s, pace.clockMs, &TDisplay_mainForm::Timer1Timer);
     // A 1 ms timer ticked every 10 ms on the boards this pace was made for; ask for 10 ms.
-    Timer2 = make(u"Timer2"_s, 10, &TDisplay_mainForm::Timer2Timer);
+    Timer2 = make(u"Timer2"_s, pace.tipLineMs, &TDisplay_mainForm::Timer2Timer);
     Timer2->setTimerType(Qt::PreciseTimer);
-    Timer = make(u"Timer"_s, 9000, &TDisplay_mainForm::TimerTimer);
-    Timer3 = make(u"Timer3"_s, 300000, &TDisplay_mainForm::Timer3Timer);
+    Timer = make(u"Timer"_s, pace.slideMs, &TDisplay_mainForm::TimerTimer);
+    Timer3 = make(u"Timer3"_s, pace.refreshMs, &TDisplay_mainForm::Timer3Timer);
 }
 
 void TDisplay_mainForm::createTray()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/BoardPace.h"
 #include "board/BoardRandom.h"
 #include "board/slideshow/SlideshowState.h"
 #include "controls/tiles/PictureContainer.h"
@@ -29,7 +30,7 @@ class TDisplay_mainForm : public QWidget
     Q_OBJECT
 public:
     // Builds the elements, starts the timers and runs the creation sequence.
-    explicit TDisplay_mainForm(const QString &programFolder);
+    explicit TDisplay_mainForm(const QString &programFolder, const BoardPace &pace = {});
     ~TDisplay_mainForm() override;
 
     // A fatal start-up check ended the start-up: the board must never be shown.
@@ -100,7 +101,7 @@ private:
     void createHeader();
     void createFooter();
     void createMiddle();
-    void createTimers();
+    void createTimers(const BoardPace &pace);
     void createTray();
     void layoutBands();
     void FormCanResize(int newWidth);

@@ -11,10 +11,16 @@ exec 3>"$fdfile"
 Xvfb -displayfd 3 -screen 0 "${width}x1080x24" -noreset -nolisten tcp +extension RANDR \
     >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
+for _ in $(seq 400); do [ -s "$fdfile" ] && break; sleep 0.05; done
 exec 3>&-
-display=":$(head -n1 "$fdfile")"
+number=$(head -n1 "$fdfile")
 rm -f "$fdfile"
+if [ -z "$number" ]; then
+    echo "xvfb-run.sh: Xvfb did not start" >&2
+    kill "$xvfb_pid" 2>/dev/null
+    exit 1
+fi
+display=":$number"
 export DISPLAY=$display
 cleanup() { kill "${tray_pid:-}" 2>/dev/null; kill "$xvfb_pid" 2>/dev/null; wait 2>/dev/null; }
 trap cleanup EXIT
