@@ -408,18 +408,22 @@ void TDisplay_mainForm::Timer1Timer()
 {
     m_random.Randomize();
     const int drawn = m_random.Next(40);
-    ShowClock();
-    if (Clock::TileToggleDue(drawn, QTime::currentTime().hour(), PicAlong)) {
-        AdvSmoothTileList1->setVisible(AdvSmoothTileList1->isHidden());
+    const int hour = ShowClock().hour();
+    if (Clock::TileToggleDue(drawn, hour, PicAlong)) {
+        const bool hide = !AdvSmoothTileList1->isHidden();
+        AdvSmoothTileList1->setVisible(!hide);
         layoutBands();
+        if (hide)
+            repaint();
     }
 }
 
-void TDisplay_mainForm::ShowClock()
+QTime TDisplay_mainForm::ShowClock()
 {
     const QDateTime now = QDateTime::currentDateTime();
     AdvReflectionLabel2->setText(Clock::FormatTimeText(now.time()));
     AdvReflectionLabel1->setText(Clock::FormatDateText(now.date()));
+    return now.time();
 }
 
 void TDisplay_mainForm::Timer2Timer()

@@ -7,6 +7,7 @@
 #include "rates/RoomStore.h"
 
 #include <QStringList>
+#include <QTime>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <memory>
@@ -110,7 +111,7 @@ private:
     bool FatalChecks();
     void LoadBannersAndLogo();
     void Timer1Timer();
-    void ShowClock();
+    QTime ShowClock();
     void Timer2Timer();
     void TimerTimer();
     void Timer3Timer();
