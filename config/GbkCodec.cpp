@@ -102,13 +102,14 @@ QString Decode(QByteArrayView bytes)
         at += qsizetype(consumed);
         if (at >= bytes.size())
             break;
-        // GBK stopped: a four-byte GB18030 character, or a byte that is no character at all.
-        const int length = IsFourByteStart(bytes, at) ? 4 : 0;
+        // GBK stopped: a GB18030 character that GBK lacks (four bytes, or two in the
+        // user-defined areas, which Encode writes so), or a byte that is no character at all.
+        const int length = CharLength(bytes, at);
         size_t used = 0;
-        const QByteArray four =
-            length ? FromGb18030().Run(bytes.data() + at, size_t(length), used) : QByteArray();
-        if (length && used == size_t(length)) {
-            text += FromUtf16(four);
+        const QByteArray wide =
+            length > 1 ? FromGb18030().Run(bytes.data() + at, size_t(length), used) : QByteArray();
+        if (length > 1 && used == size_t(length)) {
+            text += FromUtf16(wide);
             at += length;
         } else {
             text += QChar::ReplacementCharacter;
