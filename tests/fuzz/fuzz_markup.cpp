@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 #include "controls/markup/MarkupLayout.h"
 #include "controls/markup/MarkupParser.h"
+#include "tests/controls/markup/FakeSources.h"
 
 #include <QHash>
 #include <cmath>
@@ -8,22 +9,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 // Any text as a tile's markup, parsed and laid out at a width taken from the input. The
-// metrics are simple and exact so that the run does not measure the font engine.
+// markup tests' exact metrics keep the font engine out of the run.
 namespace {
-
-class SimpleMetrics : public Markup::Metrics
-{
-public:
-    qreal Advance(const Markup::FontSpec &font, QStringView text) const override
-    {
-        qreal width = 0;
-        for (QChar c : text)
-            width += c.unicode() < 128 ? font.pixelSize / 2.0 : font.pixelSize;
-        return font.bold ? width * 1.1 : width;
-    }
-    qreal Ascent(const Markup::FontSpec &font) const override { return font.pixelSize * 0.75; }
-    qreal Descent(const Markup::FontSpec &font) const override { return font.pixelSize * 0.25; }
-};
 
 // The board's tile pictures by name, as small stand-ins of their own shape.
 class SimplePictures : public Markup::Pictures
@@ -63,7 +50,7 @@ bool Finite(const QRectF &box)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const SimpleMetrics metrics;
+    static const FakeMetrics metrics;
     static const SimplePictures pictures;
     const QString markup = QString::fromUtf8(Fuzz::Bytes(data, size));
     const Markup::Document document = Markup::Parse(markup);
