@@ -122,7 +122,8 @@ done
 sleep 2
 window=$(wait_window "电子显示牌...." 20) || fail "no board window after the restart"
 xdotool search --onlyvisible --name "^Warning\$" >/dev/null && fail "warning with a picture in images/"
-sleep 8
+# Past the first picture change (9 s after the creation), so the picture is on screen.
+sleep 15
 import -window root "$out/installed-board-restarted.png"
 echo "board $first killed; board $now runs"
 kill "$launcher" 2>/dev/null
