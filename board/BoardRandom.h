@@ -10,7 +10,6 @@ class BoardRandom
 public:
     // Seeds from the clock, as the slideshow start and every clock tick do.
     void Randomize();
-    void Seed(quint64 seed) { m_engine.seed(seed); }
     // A whole number from 0 to bound - 1; 0 when bound is not positive.
     int Next(int bound);
 
